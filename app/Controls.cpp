@@ -1,0 +1,178 @@
+#include "Controls.h"
+
+#include "app/Config.h"
+#include "app/GameState.h"
+#include "app/MusicBox.h"
+#include "app/SoundBoard.h"
+#include "reels/Nudger.h"
+#include "reels/Payout.h"
+#include "reels/ReelSpinner.h"
+#include "screen/Lights.h"
+#include "screen/MachineView.h"
+
+#include <Qt>
+
+namespace {
+// Nudge zones: the nudge lights over the reels (design x ranges).
+constexpr int NudgeZones[3][2] = {{260, 332}, {364, 436}, {468, 540}};
+}
+
+Controls::Controls(const Config &config, GameState &state, Parts parts, QObject *parent)
+    : QObject(parent)
+    , m_config(config)
+    , m_state(state)
+    , m_parts(parts)
+{
+}
+
+void Controls::setNotifier(std::function<void(const QString &)> notify)
+{
+    m_notify = std::move(notify);
+}
+
+bool Controls::inZone(QPoint p, int left, int top, int right, int bottom) const
+{
+    const auto s = [this](int v) { return m_config.scale(v); };
+    return p.x() >= s(left) && p.x() <= s(right) && p.y() >= s(top) && p.y() <= s(bottom);
+}
+
+void Controls::mousePressed(QPoint p)
+{
+    const auto s = [this](int v) { return m_config.scale(v); };
+    // Nudges only between spins: never inside a running spin or nudge.
+    if (p.y() >= s(246) && p.y() <= s(263) && m_state.nudgeMode && m_state.nudges > 0
+        && m_state.controlsOpen()) {
+        for (int reel = 0; reel < 3; ++reel) {
+            if (p.x() >= s(NudgeZones[reel][0]) && p.x() <= s(NudgeZones[reel][1])) {
+                nudge(reel);
+                break;
+            }
+        }
+    }
+    if (p.x() >= s(577) && p.x() <= s(655) && m_state.controlsOpen()) {
+        if (p.y() >= s(362) && p.y() <= s(421))
+            betOne();
+        else if (p.y() >= s(432) && p.y() <= s(491))
+            betMax();
+        else if (p.y() >= s(293) && p.y() <= s(352))
+            spin();
+    }
+    if (inZone(p, 560, 99, 643, 181) && m_state.controlsOpen())
+        betOne();
+    if (m_state.nudges <= 0) {
+        m_state.nudgeMode = false;
+        m_parts.lights.nudgeLights.stop();
+        m_parts.view.drawNudgeLights(false);
+    }
+}
+
+void Controls::keyPressed(int key)
+{
+    if (!m_state.controlsOpen())
+        return;
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        spin();
+        break;
+    case Qt::Key_B:
+        betOne();
+        break;
+    case Qt::Key_M:
+        betMax();
+        break;
+    default:
+        break;
+    }
+}
+
+void Controls::showLineLightsByBet()
+{
+    for (int line = 1; line <= 3; ++line)
+        m_parts.view.drawLineLight(line, m_state.bet >= line);
+}
+
+void Controls::betOne()
+{
+    if (m_state.credits < 1) {
+        if (m_notify)
+            m_notify(QStringLiteral("You are out of credits...better borrow some!"));
+        return;
+    }
+    m_parts.lights.winLines.stop();
+    m_parts.sound.playCoin();
+    m_state.bet += 1;
+    m_state.credits -= 1;
+    m_parts.view.showCredits();
+    m_parts.view.showBet();
+    showLineLightsByBet();
+    if (m_state.bet == 3)
+        spin();
+}
+
+void Controls::betMax()
+{
+    while (m_state.credits >= 1 && m_state.bet < 3) {
+        m_state.bet += 1;
+        m_state.credits -= 1;
+        showLineLightsByBet();
+        m_parts.view.showCredits();
+        m_parts.view.showBet();
+        m_parts.sound.playCoin();
+    }
+    if (m_state.bet == 3)
+        spin();
+}
+
+void Controls::spin()
+{
+    GameState &s = m_state;
+    MachineView &view = m_parts.view;
+    m_parts.music.servePending();
+    if (s.bet == 0 && s.lastBet > 0 && s.credits >= s.lastBet) {
+        s.bet = s.lastBet;
+        s.credits -= s.lastBet;
+        view.showCredits();
+        view.showBet();
+    }
+    if (s.bet <= 0) {
+        if (m_notify)
+            m_notify(QStringLiteral("No bet was placed!"));
+        return;
+    }
+    m_parts.lights.stopAll();
+    s.lineWon = {};
+    for (int line = 1; line <= 3; ++line)
+        view.drawLineLight(line, true);
+    view.drawMarquee(true);
+    view.drawTitleGlass(true);
+    s.spinInProgress = true;
+    emit busyChanged(true);
+    view.drawButton(MachineView::Button::BetOne, false);
+    view.drawButton(MachineView::Button::BetMax, false);
+    view.drawButton(MachineView::Button::Spin, false);
+    view.drawBadge(true);
+    view.drawNudgeLights(false);
+
+    m_parts.spinner.spinReels();
+    m_parts.payout.evaluateLines();
+
+    s.lastBet = s.bet;
+    s.bet = 0;
+    s.spinInProgress = false;
+    view.drawButton(MachineView::Button::BetOne, true);
+    view.drawButton(MachineView::Button::BetMax, true);
+    view.drawButton(MachineView::Button::Spin, true);
+    m_parts.lights.buttons.start();
+    if (!m_parts.lights.winGlass.isActive())
+        m_parts.lights.badge.start();
+    emit busyChanged(false);
+}
+
+void Controls::nudge(int reel)
+{
+    emit busyChanged(true);
+    m_parts.nudger.nudgeReel(reel);
+    emit busyChanged(false);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+#include <functional>
+
+class Lights;
+class MachineView;
+class MusicBox;
+class Nudger;
+class Payout;
+class ReelSpinner;
+class SoundBoard;
+struct Config;
+struct GameState;
+
+// The player's hands on the machine: the click zones on the picture, the
+// keys, the two bet commands and the spin driver that carries a spin from
+// the bet to the payout.
+class Controls : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Parts
+    {
+        MachineView &view;
+        Lights &lights;
+        ReelSpinner &spinner;
+        Payout &payout;
+        Nudger &nudger;
+        SoundBoard &sound;
+        MusicBox &music;
+    };
+
+    Controls(const Config &config, GameState &state, Parts parts, QObject *parent = nullptr);
+
+    // Shows a notice to the player (an information box with one OK button).
+    void setNotifier(std::function<void(const QString &)> notify);
+
+    void mousePressed(QPoint position);
+    void keyPressed(int key);
+
+    void betOne();
+    void betMax();
+    void spin();
+
+signals:
+    // A spin or a nudge started (true) or ended (false).
+    void busyChanged(bool busy);
+
+private:
+    void nudge(int reel);
+    void showLineLightsByBet();
+    bool inZone(QPoint p, int left, int top, int right, int bottom) const;
+
+    const Config &m_config;
+    GameState &m_state;
+    Parts m_parts;
+    std::function<void(const QString &)> m_notify;
+};

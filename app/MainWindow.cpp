@@ -1,0 +1,216 @@
+#include "MainWindow.h"
+
+#include "app/Controls.h"
+#include "app/MusicBox.h"
+#include "app/Scale.h"
+#include "app/SoundBoard.h"
+#include "bonus/Prizes.h"
+#include "bonus/TrickForm.h"
+#include "dialogs/SavedGame.h"
+#include "platform/Canvas.h"
+#include "reels/Nudger.h"
+#include "reels/Payout.h"
+#include "reels/ReelSpinner.h"
+#include "screen/Lights.h"
+#include "screen/MachineView.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+
+#include <cstdio>
+
+namespace {
+
+GameRecord recordOf(const GameState &s)
+{
+    return {s.credits, s.borrowed, s.spins, s.totalBets, s.bonusWon, s.bonusPts, s.nudges};
+}
+
+void restore(GameState &s, const GameRecord &r)
+{
+    s.credits = r.credits;
+    s.borrowed = r.borrowed;
+    s.spins = r.spins;
+    s.totalBets = r.totalBets;
+    s.bonusWon = r.bonusWon;
+    s.bonusPts = r.bonusPts;
+    s.nudges = r.nudges;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Platform platform, QWidget *parent)
+    : QMainWindow(parent)
+    , m_platform(std::move(platform))
+    , m_canvas(new Canvas(this))
+{
+    m_random.seed(Random::timeOfDaySeed());
+    m_config.appPath = m_platform.appPath;
+    m_config.exeBaseName = Config::baseNameOf(m_platform.exeFileName);
+    m_state.spinInProgress = true;
+    m_config.readTestingIni();
+    setWindowTitle(m_config.gameTitle);
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    m_config.screenWidth = screen->geometry().width();
+    m_config.screenHeight = screen->geometry().height();
+    m_config.layoutWidth = Scale::layoutWidth(m_config.screenWidth, m_config.screenHeight);
+    m_config.logicalDpi = screen->logicalDotsPerInch();
+
+    m_pictures.load(m_config);
+    m_pictures.prepareReelArt(m_config);
+    for (const QString &warning : std::as_const(m_pictures.warnings))
+        std::fprintf(stderr, "zandslots: picture left as built in: %s\n", qPrintable(warning));
+
+    setCentralWidget(m_canvas);
+    m_view = std::make_unique<MachineView>(*m_canvas, m_config, m_state, m_pictures);
+    m_sound = std::make_unique<SoundBoard>(m_config, m_state, m_platform.sound, m_platform.clock);
+    m_lights = std::make_unique<Lights>(*m_view, m_state, m_random);
+    m_music = std::make_unique<MusicBox>(m_config, m_state, m_platform.music);
+    m_music->setErrorHandler([this](const QString &text) { showError(text); });
+    m_spinner = std::make_unique<ReelSpinner>(*m_view, m_state, m_pictures, m_random,
+                                              m_platform.clock, *m_sound);
+    m_payout = std::make_unique<Payout>(*m_view, *m_lights, m_state, *m_sound, m_platform.clock);
+    m_payout->setBonusGame([this] { playBonusGame(); });
+    m_nudger = std::make_unique<Nudger>(*m_view, *m_lights, m_state, m_pictures, *m_payout,
+                                        *m_sound, m_platform.clock);
+    m_controls = std::make_unique<Controls>(
+        m_config, m_state,
+        Controls::Parts{*m_view, *m_lights, *m_spinner, *m_payout, *m_nudger, *m_sound, *m_music});
+    m_controls->setNotifier([this](const QString &text) { showInformation(text); });
+    connect(m_controls.get(), &Controls::busyChanged, this, &MainWindow::busyChanged);
+    connect(m_canvas, &Canvas::pressed, m_controls.get(), &Controls::mousePressed);
+    connect(m_canvas, &Canvas::keyPressed, m_controls.get(), &Controls::keyPressed);
+    m_canvas->setPaintHandler([this] { m_view->paint(); });
+    createMenus();
+
+    // Without its two most frequent sounds the game still plays.
+    QString error;
+    if (!m_sound->loadSoundBuffers(&error))
+        showError(error);
+
+    resize(m_config.screenWidth - 10, m_config.screenHeight - 10);
+    m_state.bet = 0;
+    m_state.lastBet = 0;
+    m_state.musicOn = true;
+    m_state.soundOn = true;
+
+    m_savedGames = std::make_unique<SavedGameFile>(
+        m_platform.savedGamePath.isEmpty() ? SavedGameFile::defaultPath(m_config.exeBaseName)
+                                           : m_platform.savedGamePath);
+    const SavedGameFile::Loaded loaded = m_savedGames->load(8);
+    restore(m_state, loaded.values);
+    m_gameLoaded = true;
+
+    if (m_config.logicalDpi < 100)
+        setWindowState(Qt::WindowMaximized);
+
+    m_lights->startIdle();
+    startTimer.setInterval(250);
+    startTimer.setSingleShot(true);
+    connect(&startTimer, &QTimer::timeout, this, &MainWindow::startUpTick);
+    startTimer.start();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QAction *newGame = file->addAction(QStringLiteral("&New Game"), this, &MainWindow::newGame);
+    file->addSeparator();
+    file->addAction(QStringLiteral("E&xit"), this, [this] {
+        m_state.appClosing = true;
+        close();
+    });
+    m_gameChangingActions << newGame;
+
+    QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
+    m_soundAction = options->addAction(QStringLiteral("Sound"), this, [this] {
+        m_state.soundOn = !m_state.soundOn;
+        m_soundAction->setChecked(m_state.soundOn);
+    });
+    m_soundAction->setCheckable(true);
+    m_soundAction->setChecked(true);
+    m_musicAction = options->addAction(QStringLiteral("Music"), this, [this] {
+        m_music->toggle();
+        m_musicAction->setChecked(m_state.musicOn);
+    });
+    m_musicAction->setCheckable(true);
+    m_musicAction->setChecked(true);
+}
+
+void MainWindow::startUpTick()
+{
+    startTimer.stop();
+    m_music->start();
+    m_sound->playWelcome();
+    m_state.spinInProgress = false;
+}
+
+void MainWindow::newGame()
+{
+    m_state.startNewGame();
+    m_canvas->repaintNow();
+}
+
+void MainWindow::busyChanged(bool busy)
+{
+    m_busy += busy ? 1 : -1;
+    for (QAction *action : std::as_const(m_gameChangingActions))
+        action->setEnabled(m_busy == 0);
+    // A close that came in the middle of a spin or nudge waited for its
+    // outcome to be settled.
+    if (m_busy == 0 && m_closeWaiting)
+        close();
+}
+
+void MainWindow::playBonusGame()
+{
+    const std::array<int, 8> prizes = Prizes::shuffled(m_random);
+    if (m_state.appClosing) {
+        TrickForm::settle(m_state, m_random, prizes);
+        return;
+    }
+    TrickForm screen(m_config, m_state, m_random, *m_sound, prizes, this);
+    screen.exec();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    m_state.appClosing = true;
+    if (m_busy > 0) {
+        // Let the running spin or nudge settle first; it closes the window.
+        m_closeWaiting = true;
+        event->ignore();
+        return;
+    }
+    m_closeWaiting = false;
+    saveCurrentGame();
+    m_lights->stopAll();
+    m_music->timer.stop();
+    m_platform.music.close();
+    event->accept();
+}
+
+void MainWindow::saveCurrentGame()
+{
+    if (!m_gameLoaded)
+        return;
+    QString error;
+    if (!m_savedGames->save(8, QStringLiteral("CurrentGame"), recordOf(m_state), &error))
+        showError(error);
+}
+
+void MainWindow::showError(const QString &text)
+{
+    QMessageBox::critical(isVisible() ? this : nullptr, Config::applicationTitle(), text);
+}
+
+void MainWindow::showInformation(const QString &text)
+{
+    QMessageBox::information(this, Config::applicationTitle(), text);
+}

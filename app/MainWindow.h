@@ -1,0 +1,85 @@
+#pragma once
+
+#include "app/Config.h"
+#include "app/GameState.h"
+#include "app/Platform.h"
+#include "platform/Random.h"
+#include "screen/Pictures.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <memory>
+
+class Canvas;
+class Controls;
+class Lights;
+class MachineView;
+class MusicBox;
+class Nudger;
+class Payout;
+class ReelSpinner;
+class SavedGameFile;
+class SoundBoard;
+class QAction;
+
+// The main window: the machine, its menu, its start-up and its close.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(Platform platform, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    GameState &state() { return m_state; }
+    const Config &config() const { return m_config; }
+    Canvas &canvas() { return *m_canvas; }
+    MachineView &view() { return *m_view; }
+    Lights &lights() { return *m_lights; }
+    Controls &controls() { return *m_controls; }
+    MusicBox &music() { return *m_music; }
+    Nudger &nudger() { return *m_nudger; }
+    Payout &payout() { return *m_payout; }
+    Random &random() { return m_random; }
+    const Pictures &pictures() const { return m_pictures; }
+    const SavedGameFile &savedGames() const { return *m_savedGames; }
+    QTimer startTimer{}; // fires once, 250 ms after the window opens
+
+    void newGame();
+    // The first tick of the start-up timer: music, welcome, controls open.
+    void startUpTick();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createMenus();
+    void busyChanged(bool busy);
+    void playBonusGame();
+    void saveCurrentGame();
+    void showError(const QString &text);
+    void showInformation(const QString &text);
+
+    Platform m_platform;
+    Config m_config;
+    GameState m_state;
+    Random m_random;
+    Pictures m_pictures;
+    Canvas *m_canvas; // owned by the window as its central widget
+    std::unique_ptr<MachineView> m_view;
+    std::unique_ptr<SoundBoard> m_sound;
+    std::unique_ptr<Lights> m_lights;
+    std::unique_ptr<MusicBox> m_music;
+    std::unique_ptr<ReelSpinner> m_spinner;
+    std::unique_ptr<Payout> m_payout;
+    std::unique_ptr<Nudger> m_nudger;
+    std::unique_ptr<Controls> m_controls;
+    std::unique_ptr<SavedGameFile> m_savedGames;
+    QList<QAction *> m_gameChangingActions;
+    QAction *m_soundAction = nullptr;
+    QAction *m_musicAction = nullptr;
+    bool m_gameLoaded = false;
+    bool m_closeWaiting = false;
+    int m_busy = 0;
+};

@@ -1,0 +1,88 @@
+#include "MusicBox.h"
+
+#include "app/Config.h"
+#include "app/GameState.h"
+#include "app/Playlist.h"
+
+#include <QFile>
+
+MusicBox::MusicBox(const Config &config, GameState &state, MusicOutput &output, QObject *parent)
+    : QObject(parent)
+    , m_config(config)
+    , m_state(state)
+    , m_output(output)
+{
+    for (int n = 0; n < Playlist::Tracks; ++n) {
+        const QString name = m_config.soundRoot + QString::number(n) + QStringLiteral(".mid");
+        const QString found = m_config.findAsset(name);
+        m_files[n] = found.isEmpty() ? m_config.appPath + name : found;
+    }
+    m_output.onEnded = [this](MusicOutput::Ending ending) { ended(ending); };
+    timer.setInterval(100);
+    connect(&timer, &QTimer::timeout, this, &MusicBox::servePending);
+    timer.start();
+}
+
+void MusicBox::setErrorHandler(std::function<void(const QString &)> handler)
+{
+    m_showError = std::move(handler);
+}
+
+void MusicBox::chooseNext()
+{
+    m_track = Playlist::next(m_track, [this](int n) { return QFile::exists(m_files[n]); });
+    m_track += Playlist::Pending;
+}
+
+void MusicBox::start()
+{
+    if (!m_state.musicOn)
+        return;
+    m_track = -1;
+    chooseNext();
+}
+
+void MusicBox::servePending()
+{
+    if (m_track < Playlist::Pending)
+        return;
+    while (m_track >= Playlist::Pending)
+        m_track -= Playlist::Pending;
+    play(m_track);
+}
+
+void MusicBox::play(int track)
+{
+    // With no track at all there is nothing to play; never look past the
+    // five names.
+    if (track < 0 || track >= Playlist::Tracks)
+        return;
+    QString error;
+    if (!m_output.open(m_files[track], &error)) {
+        if (m_showError)
+            m_showError(error);
+        return;
+    }
+    m_output.play();
+}
+
+void MusicBox::ended(MusicOutput::Ending ending)
+{
+    if (ending != MusicOutput::Ending::Successful)
+        return;
+    chooseNext();
+    m_output.close();
+}
+
+void MusicBox::toggle()
+{
+    m_state.musicOn = !m_state.musicOn;
+    if (!m_state.musicOn) {
+        m_output.close();
+        return;
+    }
+    if (m_track >= Playlist::Pending)
+        servePending();
+    else
+        play(m_track);
+}

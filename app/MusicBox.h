@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/SoundOutput.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+
+struct Config;
+struct GameState;
+
+// The background music: the theme's five MIDI tracks played one after
+// another in a cycle. The end of a track only marks the next one as pending;
+// the music timer (or a spin, whichever comes first) starts it.
+class MusicBox : public QObject
+{
+    Q_OBJECT
+
+public:
+    MusicBox(const Config &config, GameState &state, MusicOutput &output,
+             QObject *parent = nullptr);
+
+    // Shows the player's error when a track cannot be opened.
+    void setErrorHandler(std::function<void(const QString &)> handler);
+
+    // The first tick of the start-up timer: choose the first track.
+    void start();
+    // Starts a pending track, if one is pending.
+    void servePending();
+    // Options > Music.
+    void toggle();
+
+    int track() const { return m_track; }
+    QTimer timer{}; // 100 ms: serves pending starts
+
+private:
+    void ended(MusicOutput::Ending ending);
+    void chooseNext();
+    void play(int track);
+
+    const Config &m_config;
+    GameState &m_state;
+    MusicOutput &m_output;
+    std::array<QString, 5> m_files;
+    int m_track = 0;
+    std::function<void(const QString &)> m_showError;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class Clock;
+class MusicOutput;
+class SoundOutput;
+
+// What the game takes from the world outside it. The program hands it the
+// real devices; tests hand it their own.
+struct Platform
+{
+    Clock &clock;
+    SoundOutput &sound;
+    MusicOutput &music;
+    QString appPath;       // directory of the executable, with a trailing '/'
+    QString exeFileName;   // the executable's file name
+    QString savedGamePath; // empty: the user's configuration directory
+};

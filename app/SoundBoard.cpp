@@ -1,0 +1,99 @@
+#include "SoundBoard.h"
+
+#include "app/Config.h"
+#include "app/GameState.h"
+#include "platform/Clock.h"
+#include "platform/SoundOutput.h"
+
+#include <QFile>
+
+namespace {
+
+bool readWhole(const QString &path, QByteArray &into, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("Cannot read the sound file %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    into = file.readAll();
+    return true;
+}
+
+} // namespace
+
+SoundBoard::SoundBoard(const Config &config, GameState &state, SoundOutput &output, Clock &clock)
+    : m_config(config)
+    , m_state(state)
+    , m_output(output)
+    , m_clock(clock)
+{
+}
+
+bool SoundBoard::loadSoundBuffers(QString *error)
+{
+    const auto pathOf = [this](const QString &suffix) {
+        const QString found = m_config.findAsset(m_config.soundRoot + suffix);
+        return found.isEmpty() ? m_config.appPath + m_config.soundRoot + suffix : found;
+    };
+    return readWhole(pathOf(QStringLiteral("0.wav")), m_stopSound, error)
+        && readWhole(pathOf(QStringLiteral("3.wav")), m_tallySound, error);
+}
+
+// Sounds are not played while a closing game settles its last spin.
+bool SoundBoard::silent() const
+{
+    return !m_state.soundOn || m_state.appClosing;
+}
+
+void SoundBoard::playBuffer(const QByteArray &buffer)
+{
+    if (!silent() && !buffer.isEmpty())
+        m_output.playMemory(buffer);
+}
+
+void SoundBoard::playFile(const QString &suffix)
+{
+    if (silent())
+        return;
+    const QString name = m_config.soundRoot + suffix;
+    const QString found = m_config.findAsset(name);
+    m_output.playFile(found.isEmpty() ? m_config.appPath + name : found);
+}
+
+void SoundBoard::playStop()
+{
+    playBuffer(m_stopSound);
+}
+
+void SoundBoard::playTally()
+{
+    playBuffer(m_tallySound);
+}
+
+void SoundBoard::playCoin()
+{
+    playFile(QStringLiteral("1.wav"));
+}
+
+void SoundBoard::playWelcome()
+{
+    playFile(QStringLiteral("7.wav"));
+}
+
+void SoundBoard::playSafe()
+{
+    playFile(QStringLiteral("5.wav"));
+}
+
+void SoundBoard::playWin()
+{
+    if (m_state.appClosing)
+        return;
+    const QString name = m_config.soundRoot + QStringLiteral("Win.wav");
+    const QString found = m_config.findAsset(name);
+    m_output.playFile(found.isEmpty() ? m_config.appPath + name : found);
+    while (m_output.isPlaying() && !m_state.appClosing)
+        m_clock.pumpUntil(m_clock.ticks() + 10);
+}

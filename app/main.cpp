@@ -1,0 +1,28 @@
+#include "app/Config.h"
+#include "app/MainWindow.h"
+#include "platform/EventClock.h"
+#include "platform/SdlAudio.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(Config::applicationTitle());
+    QApplication::setApplicationName(Config::applicationTitle());
+
+    SdlAudio audio;
+    SdlSoundOutput sound(audio);
+    SdlMusicOutput music(audio);
+    EventClock clock;
+
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    MainWindow window(Platform{clock, sound, music, exe.absolutePath() + QDir::separator(),
+                               exe.fileName(), QString()});
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,19 @@
+#include "Prizes.h"
+
+#include "platform/Random.h"
+
+#include <utility>
+
+namespace Prizes {
+
+std::array<int, Safes> shuffled(Random &random)
+{
+    std::array<int, Safes> prizes = Unshuffled;
+    for (int round = 0; round < 1001; ++round) {
+        for (int i = 0; i < Safes; ++i)
+            std::swap(prizes[i], prizes[random.below(Safes)]);
+    }
+    return prizes;
+}
+
+} // namespace Prizes

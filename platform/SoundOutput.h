@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+// The game's sound effects go through one voice: a new effect cuts off the
+// one that is playing, as the machine's cabinet speaker always did.
+class SoundOutput
+{
+public:
+    virtual ~SoundOutput() = default;
+
+    // Plays a whole wave file image held in memory, without waiting.
+    virtual void playMemory(const QByteArray &waveFile) = 0;
+
+    // Plays a wave file by name without waiting. A file that is missing or
+    // cannot be read plays the built-in default sound instead.
+    virtual void playFile(const QString &path) = 0;
+
+    // True while an effect is still sounding; used to wait for the end of a
+    // sound that the game must hear out (the win fanfare).
+    virtual bool isPlaying() const = 0;
+};
+
+// Plays one MIDI file at a time and says how playing ended.
+class MusicOutput
+{
+public:
+    enum class Ending { Successful, Superseded, Aborted, Failure };
+
+    virtual ~MusicOutput() = default;
+
+    // Closes any open file, then opens this one. On failure returns false and
+    // fills *error with the player's message.
+    virtual bool open(const QString &path, QString *error) = 0;
+
+    // Plays the open file from its start; onEnded is called (on the thread of
+    // the game's event loop) when playing ends, however it ends.
+    virtual void play() = 0;
+
+    // Stops playing and releases the file; does nothing when nothing is open.
+    virtual void close() = 0;
+
+    std::function<void(Ending)> onEnded;
+};

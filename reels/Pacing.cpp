@@ -1,0 +1,13 @@
+#include "Pacing.h"
+
+#include "app/GameState.h"
+#include "platform/Clock.h"
+
+#include <cstdint>
+
+void waitSeconds(Clock &clock, const GameState &state, double seconds)
+{
+    const std::uint32_t deadline = clock.ticks() + static_cast<std::uint32_t>(seconds * 1000);
+    while (!state.appClosing && tickDistance(clock.ticks(), deadline) > 0)
+        clock.pumpUntil(deadline);
+}

@@ -1,0 +1,128 @@
+// The machine's lights, buttons and panels: each drawn on its own, lit or
+// dark, whenever its owner changes it.
+#include "MachineView.h"
+
+#include "app/Config.h"
+#include "app/GameState.h"
+#include "platform/Canvas.h"
+#include "screen/Pictures.h"
+
+namespace {
+
+// Lit is always the lower face of a two-face picture.
+QRect face(const QImage &picture, bool lit)
+{
+    const int half = picture.height() / 2;
+    return lit ? QRect(0, half, picture.width(), picture.height() - half)
+               : QRect(0, 0, picture.width(), half);
+}
+
+} // namespace
+
+void MachineView::drawButton(Button button, bool lit)
+{
+    // The face rectangle comes from the Bet One picture for all three.
+    const QRect source = face(m_pictures.betOneButton, lit);
+    switch (button) {
+    case Button::BetOne:
+        m_canvas.copy(m_pictures.betOneButton, source, scaled(577, 362, 655, 421));
+        break;
+    case Button::BetMax:
+        m_canvas.copy(m_pictures.betMaxButton, source, scaled(577, 432, 655, 491));
+        break;
+    case Button::Spin:
+        m_canvas.copy(m_pictures.spinButton, source, scaled(577, 293, 655, 352));
+        break;
+    }
+}
+
+void MachineView::drawPanel(const QRect &design, const QImage &darkPicture, bool lit)
+{
+    const QRect target = scaled(design.left(), design.top(), design.left() + design.width(),
+                                design.top() + design.height());
+    if (lit)
+        m_canvas.copy(m_pictures.machine, design, target);
+    else
+        m_canvas.copy(darkPicture, darkPicture.rect(), target);
+}
+
+void MachineView::drawMarquee(bool lit)
+{
+    drawPanel(QRect(247, 98, 302, 143), m_pictures.dimmedMarquee, lit);
+}
+
+void MachineView::drawTitleGlass(bool lit)
+{
+    drawPanel(QRect(221, 551, 436, 49), m_pictures.dimmedTitle, lit);
+}
+
+void MachineView::drawBadge(bool lit)
+{
+    drawPanel(QRect(560, 99, 84, 85), m_pictures.dimmedBadge, lit);
+}
+
+void MachineView::drawNudgeLights(bool lit)
+{
+    const QImage &light = m_pictures.nudgeLight;
+    const QRect source = face(light, lit);
+    for (int reel = 0; reel < 3; ++reel) {
+        const int left = 260 + 104 * reel;
+        m_canvas.copy(light, source, scaled(left, 246, left + 72, 263));
+    }
+}
+
+void MachineView::drawMasked(const QImage &picture, const QImage &mask, const QRect &source,
+                             const QRect &target)
+{
+    // White mask pixels keep what the screen shows; black ones let the
+    // picture through.
+    m_canvas.copy(mask, source, target, Canvas::CopyMode::And);
+    m_canvas.copy(picture, source, target, Canvas::CopyMode::Or);
+}
+
+void MachineView::drawLineLight(int line, bool lit)
+{
+    const QImage *picture = nullptr;
+    int bottom = 0;
+    switch (line) {
+    case 1:
+        picture = &m_pictures.redLine;
+        bottom = 391;
+        break;
+    case 2:
+        picture = &m_pictures.blueLine;
+        bottom = 315;
+        break;
+    case 3:
+        picture = &m_pictures.greenLine;
+        bottom = 467;
+        break;
+    default:
+        return;
+    }
+    const QRect source = face(m_pictures.redLine, lit);
+    drawMasked(*picture, m_pictures.lineMask, source, scaled(241, bottom - 14, 559, bottom));
+}
+
+void MachineView::drawBonusMeter()
+{
+    if (m_state.bonusPts > 12)
+        m_state.bonusPts = 12;
+    const int frame = 12 - m_state.bonusPts;
+    QRect target = scaled(578, 223, 656, 282);
+    if (m_config.layoutWidth >= 800)
+        target = QRect(target.left() + (target.width() - 78) / 2,
+                       target.top() + (target.height() - 59) / 2, 78, 59);
+    // The built-in nudge light holds no meter frames; what a picture lacks
+    // stays black, like the counter drawn over it.
+    m_canvas.fillRect(target, Qt::black);
+    if (m_pictures.nudgeLight.height() >= 59)
+        m_canvas.copy(m_pictures.nudgeLight, QRect(0, 59 * frame, 78, 59), target);
+}
+
+void MachineView::drawLogo()
+{
+    const int left = s(10);
+    const QRect target(left, left, m_pictures.logo.width(), m_pictures.logo.height());
+    drawMasked(m_pictures.logo, m_pictures.logoMask, m_pictures.logo.rect(), target);
+}

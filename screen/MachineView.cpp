@@ -1,0 +1,193 @@
+#include "MachineView.h"
+
+#include "app/Config.h"
+#include "app/GameState.h"
+#include "platform/Canvas.h"
+#include "reels/Strips.h"
+#include "screen/Pictures.h"
+
+namespace {
+const QString FontFamily = QStringLiteral("DejaVu Sans");
+}
+
+MachineView::MachineView(Canvas &canvas, const Config &config, GameState &state,
+                         const Pictures &pictures)
+    : m_canvas(canvas)
+    , m_config(config)
+    , m_state(state)
+    , m_pictures(pictures)
+{
+}
+
+int MachineView::scale(int v) const
+{
+    return m_config.scale(v);
+}
+
+QRect MachineView::scaled(int left, int top, int right, int bottom) const
+{
+    return QRect(QPoint(s(left), s(top)), QPoint(s(right) - 1, s(bottom) - 1));
+}
+
+void MachineView::paint()
+{
+    const QImage &machine = m_pictures.machine;
+    m_canvas.fillRect(m_canvas.rect(), Qt::black);
+    m_canvas.copy(machine, machine.rect(), QRect(0, 0, s(machine.width()), s(machine.height())));
+    for (int reel = 0; reel < 3; ++reel)
+        drawReel(reel);
+    showCredits();
+    showBet();
+    drawCaption(QStringLiteral("Credits"), 620, 24, true);
+    drawCaption(QStringLiteral("Coins"), 250, 24, false);
+    drawWinningsCaption();
+    drawBonusMeter();
+    drawButton(Button::BetOne, true);
+    drawButton(Button::BetMax, true);
+    drawButton(Button::Spin, true);
+    drawNudgeCounter();
+    drawNudgeLights(false);
+    drawLogo();
+}
+
+// Display captions: 10 points, bold on a low-resolution screen; 8 points and
+// regular on a small one.
+QFont MachineView::captionFont() const
+{
+    QFont font(FontFamily);
+    if (m_config.layoutWidth < 900) {
+        font.setPointSize(8);
+    } else {
+        font.setPointSize(10);
+        font.setBold(m_config.logicalDpi < 100);
+    }
+    return font;
+}
+
+QFont MachineView::nudgeCaptionFont() const
+{
+    QFont font(FontFamily);
+    const int width = m_config.layoutWidth;
+    font.setPointSize(width < 800 ? 8 : width > 900 ? 12 : 10);
+    font.setBold(true);
+    return font;
+}
+
+QFont MachineView::nudgeNumberFont() const
+{
+    QFont font(FontFamily);
+    const int width = m_config.layoutWidth;
+    font.setPointSize(width < 800 ? 14 : width > 900 ? 24 : 18);
+    font.setBold(true);
+    return font;
+}
+
+void MachineView::drawCaption(const QString &text, int x, int anchorY, bool rightEnd)
+{
+    const QFont font = captionFont();
+    const int left = rightEnd ? s(x) - m_canvas.textWidth(text, font) : s(x);
+    m_canvas.drawText(left, s(anchorY), text, font, Qt::white);
+}
+
+void MachineView::drawWinningsCaption()
+{
+    drawCaption(QStringLiteral("Winnings"), 440, 24, true);
+}
+
+void MachineView::showCredits()
+{
+    drawNumber(m_canvas, m_pictures, m_config.layoutWidth, m_state.credits, s(620), s(38), true,
+               true);
+}
+
+void MachineView::showBet()
+{
+    blankWinnings();
+    drawNumber(m_canvas, m_pictures, m_config.layoutWidth, m_state.bet, s(250), s(38), true, false);
+}
+
+void MachineView::showWinnings(int amount)
+{
+    drawNumber(m_canvas, m_pictures, m_config.layoutWidth, amount, s(440), s(38), false, true);
+}
+
+void MachineView::blankWinnings()
+{
+    m_canvas.fillRect(scaled(320, 38, 450, 70), Qt::black);
+    drawCaption(QStringLiteral("Coins"), 250, 24, false);
+}
+
+void MachineView::drawNumber(Canvas &target, const Pictures &pictures, int layoutWidth,
+                             int number, int x, int y, bool green, bool rightAligned)
+{
+    const QString text = QString::number(number).left(10);
+    const bool small = layoutWidth < 1000;
+    const int w = small ? 16 : 32;
+    const int h = small ? 21 : 42;
+    const int length = static_cast<int>(text.size());
+    if (rightAligned)
+        x -= length * w;
+    // One cell more than the digits on the far side wipes a digit that a
+    // shorter number no longer covers.
+    const QRect blank = rightAligned ? QRect(x - w, y, (length + 1) * w, h)
+                                     : QRect(x, y, (length + 1) * w, h);
+    target.fillRect(blank, Qt::black);
+    const QImage &font = green ? (small ? pictures.greenSmall : pictures.greenLarge)
+                               : (small ? pictures.digitsSmall : pictures.digitsLarge);
+    for (const QChar c : text) {
+        const int digit = c.digitValue();
+        if (digit >= 0)
+            target.copy(font, QRect(digit * w, 0, w, h), QRect(x, y, w, h));
+        x += w;
+    }
+}
+
+void MachineView::drawNudgeCounter()
+{
+    m_canvas.fillRect(scaled(580, 230, 654, 276), Qt::black);
+    const auto centred = [this](const QString &text, const QFont &font, int top, QColor colour) {
+        m_canvas.drawText(s(617) - m_canvas.textWidth(text, font) / 2, s(top), text, font, colour);
+    };
+    centred(QStringLiteral("Nudges"), nudgeCaptionFont(), 232, Qt::yellow);
+    centred(QString::number(m_state.nudges), nudgeNumberFont(), 250, Qt::red);
+}
+
+QRect MachineView::reelWindow(int reel) const
+{
+    const Pictures &p = m_pictures;
+    return QRect(p.reelLeft + reel * p.reelPitch, p.reelTop, p.symbolSize, 3 * p.symbolSize);
+}
+
+void MachineView::drawCell(int reel, int row, int cell)
+{
+    const int size = m_pictures.symbolSize;
+    const QRect source((cell % 4) * size, (cell / 4) * size, size, size);
+    const QRect window = reelWindow(reel);
+    m_canvas.copy(m_pictures.scaledSymbolSheet, source,
+                  QRect(window.left(), window.top() + row * size, size, size));
+}
+
+void MachineView::drawReel(int reel)
+{
+    const auto symbols = Strips::visible(reel, m_state.reelStops[reel]);
+    for (int row = 0; row < 3; ++row)
+        drawCell(reel, row, symbols[row]);
+}
+
+void MachineView::drawBlurredReel(int reel, int offset)
+{
+    const QImage &strip = m_pictures.scaledBlurStrip;
+    const QRect window = reelWindow(reel);
+    const int height = window.height();
+    const int blurHeight = m_pictures.blurHeight;
+    if (offset + height <= blurHeight) {
+        m_canvas.copy(strip, QRect(0, offset, window.width(), height), window);
+        return;
+    }
+    // The strip is a loop: its end, then its beginning.
+    const int first = blurHeight - offset;
+    m_canvas.copy(strip, QRect(0, offset, window.width(), first),
+                  QRect(window.left(), window.top(), window.width(), first));
+    m_canvas.copy(strip, QRect(0, 0, window.width(), height - first),
+                  QRect(window.left(), window.top() + first, window.width(), height - first));
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+
+class Canvas;
+struct Config;
+struct GameState;
+struct Pictures;
+
+// Draws the machine: the whole of it on a paint, and each element on its own
+// whenever the game changes it. Positions are design coordinates of the
+// 800 x 600 machine, scaled to the screen.
+class MachineView
+{
+public:
+    MachineView(Canvas &canvas, const Config &config, GameState &state, const Pictures &pictures);
+
+    void paint();
+
+    void showCredits();
+    void showBet();
+    void showWinnings(int amount);
+    void blankWinnings();
+    void drawWinningsCaption();
+
+    enum class Button { BetOne, BetMax, Spin };
+    void drawButton(Button button, bool lit);
+    void drawMarquee(bool lit);
+    void drawTitleGlass(bool lit);
+    void drawBadge(bool lit);
+    void drawNudgeLights(bool lit);
+    void drawLineLight(int line, bool lit);
+    void drawBonusMeter();
+    void drawNudgeCounter();
+    void drawLogo();
+
+    // Reels: at rest, spinning (a window onto the blurred strip), and one
+    // cell of the symbol sheet in a reel's row (the animated Wild).
+    void drawReel(int reel);
+    void drawBlurredReel(int reel, int offset);
+    void drawCell(int reel, int row, int cell);
+    QRect reelWindow(int reel) const;
+
+    // Digits on any canvas (the borrow dialog has its own): cells 16 x 21
+    // below a layout width of 1000, 32 x 42 from there; right-aligned numbers
+    // end at x, left-aligned ones start there.
+    static void drawNumber(Canvas &target, const Pictures &pictures, int layoutWidth, int number,
+                           int x, int y, bool green, bool rightAligned);
+
+    Canvas &canvas() { return m_canvas; }
+    int scale(int v) const;
+    QRect scaled(int left, int top, int right, int bottom) const;
+    QFont captionFont() const;
+    QFont nudgeCaptionFont() const;
+    QFont nudgeNumberFont() const;
+
+private:
+    void drawCaption(const QString &text, int x, int anchorY, bool rightEnd);
+    void drawPanel(const QRect &design, const QImage &darkPicture, bool lit);
+    void drawMasked(const QImage &picture, const QImage &mask, const QRect &source,
+                    const QRect &target);
+    int s(int v) const { return scale(v); }
+
+    Canvas &m_canvas;
+    const Config &m_config;
+    GameState &m_state;
+    const Pictures &m_pictures;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/SoundOutput.h"
+
+#include <QFileInfo>
+#include <QSet>
+#include <QStringList>
+
+// A music player that plays nothing: it records what it was asked to do and
+// lets a test end a track or refuse a file.
+class FakeMusic final : public MusicOutput
+{
+public:
+    bool open(const QString &path, QString *error) override
+    {
+        const QString name = QFileInfo(path).fileName();
+        log << QStringLiteral("open ") + name;
+        if (unopenable.contains(name)) {
+            if (error)
+                *error = QStringLiteral("cannot open ") + name;
+            return false;
+        }
+        current = name;
+        return true;
+    }
+    void play() override { log << QStringLiteral("play ") + current; }
+    void close() override { log << QStringLiteral("close"); }
+
+    void finish(Ending ending = Ending::Successful)
+    {
+        if (onEnded)
+            onEnded(ending);
+    }
+
+    QStringList log;
+    QString current;
+    QSet<QString> unopenable;
+};
