@@ -14,7 +14,7 @@
 
 namespace {
 // Bounce of a nudged reel, in plain pixels: twice the landing bounce.
-constexpr int BounceOffsets[] = {2, 4, 2, 0, -2, -4, -2, 0};
+constexpr int BounceOffsets[] = {2, 4, 2, 0, -2, -4, -2};
 }
 
 Nudger::Nudger(MachineView &view, Lights &lights, GameState &state, const Pictures &pictures,
@@ -91,11 +91,13 @@ void Nudger::bounceReel(int reel)
     const int kept = m_view.scale(8);
     const QImage grabbed = m_view.canvas().grab(
         QRect(window.left(), window.top(), window.width(), window.height() - kept));
-    for (int frame = 0; frame < 8; ++frame) {
+    for (int frame = 0; frame < 7; ++frame) {
         m_view.canvas().copy(grabbed, grabbed.rect(),
                              grabbed.rect().translated(window.left(),
                                                        window.top() + BounceOffsets[frame]));
-        if (frame < 7)
-            waitSeconds(m_clock, m_state, 0.02);
+        waitSeconds(m_clock, m_state, 0.02);
     }
+    // The last frame is the reel at rest, whole: the lowered frames covered
+    // some of the rows below the grabbed image.
+    m_view.drawReel(reel);
 }

@@ -56,7 +56,11 @@ void ReelSpinner::spinReels()
                         window.left(), window.top(), window.width(),
                         window.height() - BounceRowsKept));
                 }
-                if (d >= 22 && d <= 29) {
+                if (d == 29) {
+                    // At rest: the reel as it landed, also in the rows the
+                    // lowered frames covered below the grabbed image.
+                    m_view.drawReel(reel);
+                } else if (d >= 22 && d < 29) {
                     m_view.canvas().copy(grabbed[reel], grabbed[reel].rect(),
                                          grabbed[reel].rect().translated(
                                              window.left(), window.top() + BounceOffsets[d - 22]));

@@ -1,0 +1,472 @@
+// Playing the machine through its window: bets, spins, paylines, the
+// count-up, nudges and closing in the middle of it all.
+#include "GameFixture.h"
+#include "ModalAnswerer.h"
+#include "ScreenProbe.h"
+
+#include "app/Controls.h"
+#include "dialogs/SavedGame.h"
+#include "platform/Canvas.h"
+#include "reels/Nudger.h"
+#include "reels/Payout.h"
+#include "reels/PayTable.h"
+#include "reels/Strips.h"
+#include "screen/Lights.h"
+#include "screen/MachineView.h"
+
+#include <QFileInfo>
+#include <QTest>
+
+using namespace ScreenProbe;
+
+namespace {
+
+QString memoryName(const QString &file)
+{
+    return QStringLiteral("memory:%1").arg(QFileInfo(GameFixture::gameDir() + "/" + file).size());
+}
+
+const QString StopSound = memoryName(QStringLiteral("Zand0.wav"));
+const QString TallySound = memoryName(QStringLiteral("Zand3.wav"));
+const QString WinSound = QStringLiteral("ZandWin.wav");
+const QString CoinSound = QStringLiteral("Zand1.wav");
+
+} // namespace
+
+class PlayTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void linesArePaidByTheTable_data();
+    void linesArePaidByTheTable();
+    void spinRunsFortySevenTicksAndLandsTheChosenStops();
+    void closingDuringASpinSettlesItAndSavesTheCredits();
+    void betCommandsPlaceCoinsAndSpin();
+    void spinRebetsTheLastBetOrRefuses();
+    void controlsAnswerOnlyInTheirZonesAndKeys();
+    void doubleClickOnBetOnePlacesTwoCoins();
+    void countUpOfTwoHundredFiftyTakesFiftySteps();
+    void nudgesMoveOneStopAndPayLikeASpin();
+    void noNudgeDuringASpinAndCoinsSurviveANudge();
+    void accountsBalanceOverManySpins();
+
+private:
+    GameState &state() { return m_game->state(); }
+    MainWindow &window() { return *m_game->window; }
+    int s(int v) const { return m_game->window->config().scale(v); }
+    void press(int x, int y) { QTest::mouseClick(&window().canvas(), Qt::LeftButton, {}, QPoint(s(x), s(y))); }
+    // Fixed prizes for the bonus lines: credits, or 1 for six nudges.
+    void bonusPays(int prize);
+
+    std::unique_ptr<GameFixture> m_game;
+    int m_bonusGames = 0;
+};
+
+void PlayTest::init()
+{
+    m_game = std::make_unique<GameFixture>();
+    m_game->addAssets({CoinSound, WinSound});
+    m_game->start();
+    m_bonusGames = 0;
+}
+
+void PlayTest::cleanup()
+{
+    m_game.reset();
+}
+
+void PlayTest::bonusPays(int prize)
+{
+    window().payout().setBonusGame([this, prize] {
+        ++m_bonusGames;
+        if (prize == 1) {
+            state().nudges += 6;
+        } else {
+            state().spinWin += prize;
+            state().bonusWon += prize;
+        }
+    });
+}
+
+void PlayTest::linesArePaidByTheTable_data()
+{
+    QTest::addColumn<QList<int>>("stops");
+    QTest::addColumn<int>("bet");
+    QTest::addColumn<int>("prize");
+    QTest::addColumn<int>("won");
+    QTest::addColumn<QList<bool>>("lineWon");
+    QTest::addColumn<bool>("nudgeMode");
+    QTest::addColumn<int>("nudgesGained");
+    QTest::addColumn<int>("wildRow");
+    QTest::addColumn<bool>("winSound");
+    QTest::addColumn<int>("bonusGames");
+
+    const QList<bool> none{false, false, false};
+    QTest::newRow("0,0,0 on the top line, one coin") << QList<int>{1, 9, 11} << 1 << 0 << 0 << none << true << 0 << 1 << false << 0;
+    QTest::newRow("0,0,0 on the top line, two coins") << QList<int>{1, 9, 11} << 2 << 0 << 250 << QList<bool>{false, true, false} << false << 0 << 1 << true << 0;
+    QTest::newRow("0,0,Wild pays and gives nudges") << QList<int>{1, 9, 8} << 2 << 0 << 250 << QList<bool>{false, true, false} << false << 2 << 0 << true << 0;
+    QTest::newRow("two lines, one with the Wild") << QList<int>{6, 3, 8} << 3 << 0 << 15 << QList<bool>{false, true, true} << false << 2 << 0 << true << 0;
+    QTest::newRow("same stops, one coin") << QList<int>{6, 3, 8} << 1 << 0 << 0 << none << true << 0 << 0 << false << 0;
+    QTest::newRow("unbet bonus line still plays") << QList<int>{7, 8, 2} << 1 << 50 << 50 << QList<bool>{false, false, true} << false << 0 << 1 << true << 1;
+    QTest::newRow("Bonus,Bonus,Wild unbet matches nothing") << QList<int>{9, 10, 8} << 1 << 50 << 0 << none << true << 0 << 0 << false << 0;
+    QTest::newRow("Bonus,Bonus,Wild bet pays the prize and nudges") << QList<int>{9, 10, 8} << 2 << 50 << 50 << QList<bool>{false, true, false} << false << 2 << 0 << true << 1;
+    QTest::newRow("six nudges is no win") << QList<int>{8, 9, 3} << 1 << 1 << 0 << none << true << 6 << 1 << false << 1;
+    QTest::newRow("a losing spin opens nudge mode") << QList<int>{2, 9, 8} << 2 << 0 << 0 << none << true << 0 << 0 << false << 0;
+}
+
+void PlayTest::linesArePaidByTheTable()
+{
+    QFETCH(QList<int>, stops);
+    QFETCH(int, bet);
+    QFETCH(int, prize);
+    QFETCH(int, won);
+    QFETCH(QList<bool>, lineWon);
+    QFETCH(bool, nudgeMode);
+    QFETCH(int, nudgesGained);
+    QFETCH(int, wildRow);
+    QFETCH(bool, winSound);
+    QFETCH(int, bonusGames);
+
+    bonusPays(prize);
+    state().reelStops = {stops[0], stops[1], stops[2]};
+    state().bet = bet;
+    state().nudges = 1;
+    state().wildRow = 1;
+    const int credits = state().credits;
+    m_game->sound.played.clear();
+
+    window().payout().evaluateLines();
+
+    QCOMPARE(state().credits - credits, won);
+    QCOMPARE(state().spinWin, 0);
+    QCOMPARE((QList<bool>{state().lineWon[0], state().lineWon[1], state().lineWon[2]}), lineWon);
+    QCOMPARE(state().nudgeMode, nudgeMode);
+    QCOMPARE(state().nudges - 1, nudgesGained);
+    QCOMPARE(state().wildRow, wildRow);
+    QCOMPARE(m_game->sound.count(WinSound) == 1, winSound);
+    QCOMPARE(m_bonusGames, bonusGames);
+    QCOMPARE(window().lights().winLines.isActive(), won > 0);
+    QCOMPARE(window().lights().nudgeLights.isActive(), won == 0);
+    if (won > 0)
+        QVERIFY(m_game->sound.names().indexOf(WinSound) < m_game->sound.names().indexOf(TallySound));
+}
+
+void PlayTest::spinRunsFortySevenTicksAndLandsTheChosenStops()
+{
+    state().credits = 100;
+    state().spins = 4;
+    state().totalBets = 10;
+    int spinsAtFirstFrame = -1, betsAtFirstFrame = -1;
+    m_game->clock.onPump = [&] {
+        if (spinsAtFirstFrame < 0) {
+            spinsAtFirstFrame = state().spins;
+            betsAtFirstFrame = state().totalBets;
+        }
+    };
+    m_game->sound.played.clear();
+    const std::uint32_t start = m_game->clock.now;
+    window().controls().betOne();
+    window().controls().betOne();
+    window().controls().spin();
+    m_game->clock.onPump = nullptr;
+    window().lights().stopAll();
+
+    QCOMPARE(spinsAtFirstFrame, 5);
+    QCOMPARE(betsAtFirstFrame, 12);
+    QList<std::uint32_t> landings;
+    for (const auto &p : m_game->sound.played)
+        if (p.name == StopSound)
+            landings << (p.tick - start) / 25;
+    QCOMPARE(landings, (QList<std::uint32_t>{21, 30, 39}));
+    QCOMPARE(state().bet, 0);
+    QCOMPARE(state().lastBet, 2);
+    QVERIFY(!state().spinInProgress);
+
+    // The reels at rest show the chosen stops (the Wild may be mid-animation).
+    for (int reel = 0; reel < 3; ++reel) {
+        const auto symbols = Strips::visible(reel, state().reelStops[reel]);
+        for (int row = 0; row < 3; ++row) {
+            const QImage shown = reelCell(window().canvas(), window().pictures(), reel, row);
+            bool matches = same(shown, sheetCell(window().pictures(), symbols[row]));
+            for (int frame = 10; frame <= 11 && symbols[row] == Strips::Wild; ++frame)
+                matches = matches || same(shown, sheetCell(window().pictures(), frame));
+            QVERIFY2(matches, qPrintable(QStringLiteral("reel %1 row %2").arg(reel).arg(row)));
+        }
+    }
+}
+
+void PlayTest::closingDuringASpinSettlesItAndSavesTheCredits()
+{
+    ModalAnswerer answerer;
+    std::array<int, 3> stopsAtClose{};
+    int soundsAtClose = -1;
+    m_game->clock.onPump = [&] {
+        if (soundsAtClose < 0 && m_game->clock.now > 1000 + 25 * 10) {
+            soundsAtClose = static_cast<int>(m_game->sound.played.size());
+            stopsAtClose = state().reelStops;
+            window().close();
+        }
+    };
+    bonusPays(100);
+    window().controls().betMax();
+    m_game->clock.onPump = nullptr;
+
+    QVERIFY(soundsAtClose >= 0);
+    QVERIFY(!window().isVisible());
+    QCOMPARE(state().reelStops, stopsAtClose);
+    QCOMPARE(static_cast<int>(m_game->sound.played.size()), soundsAtClose);
+    QCOMPARE(state().spinWin, 0);
+
+    // The win, whatever it was, is in the credits that were saved.
+    int expected = 0;
+    for (int line = 0; line < 3; ++line) {
+        const int row = PayTable::LineRows[line];
+        const auto judged = PayTable::judge(Strips::visible(0, stopsAtClose[0])[row],
+                                            Strips::visible(1, stopsAtClose[1])[row],
+                                            Strips::visible(2, stopsAtClose[2])[row], true);
+        expected += judged.outcome == PayTable::Outcome::Bonus ? 100 : judged.pay;
+    }
+    QCOMPARE(state().credits, 997 + expected);
+    QCOMPARE(m_game->window->savedGames().load(8).values.credits, 997 + expected);
+}
+
+void PlayTest::betCommandsPlaceCoinsAndSpin()
+{
+    ModalAnswerer answerer;
+    state().credits = 2;
+    m_game->sound.played.clear();
+    window().controls().betMax();
+    QCOMPARE(state().bet, 2);
+    QCOMPARE(state().credits, 0);
+    QCOMPARE(m_game->sound.count(CoinSound), 2);
+    QCOMPARE(state().spins, 0);
+    window().controls().spin();
+    QCOMPARE(state().spins, 1);
+    QCOMPARE(state().totalBets, 2);
+
+    // Three presses on Bet One: the third spins at once.
+    state().credits = 10;
+    for (int i = 0; i < 3; ++i)
+        press(600, 390);
+    QCOMPARE(state().spins, 2);
+    QCOMPARE(state().lastBet, 3);
+
+    // Out of credits: Bet One says so, Bet Max says nothing.
+    state().credits = 0;
+    window().controls().betOne();
+    window().controls().betMax();
+    QCOMPARE(answerer.messages, QStringList{"You are out of credits...better borrow some!"});
+    QCOMPARE(state().bet, 0);
+}
+
+void PlayTest::spinRebetsTheLastBetOrRefuses()
+{
+    ModalAnswerer answerer;
+    state().credits = 0;
+    state().lastBet = 3;
+    window().controls().spin();
+    QCOMPARE(answerer.messages, QStringList{"No bet was placed!"});
+    QCOMPARE(state().spins, 0);
+
+    state().credits = 3;
+    m_game->sound.played.clear();
+    window().controls().spin();
+    QCOMPARE(state().spins, 1);
+    QCOMPARE(state().totalBets, 3);
+    QCOMPARE(m_game->sound.count(CoinSound), 0);
+}
+
+void PlayTest::controlsAnswerOnlyInTheirZonesAndKeys()
+{
+    if (window().config().layoutWidth == 1152) {
+        QCOMPARE(s(577), 830);
+        QCOMPARE(s(655), 943);
+        QCOMPARE(s(293), 421);
+        QCOMPARE(s(352), 506);
+    }
+    ModalAnswerer answerer;
+    QTest::mouseClick(&window().canvas(), Qt::LeftButton, {}, QPoint(s(577), s(362)));
+    QCOMPARE(state().bet, 1);
+    QTest::mouseClick(&window().canvas(), Qt::LeftButton, {}, QPoint(s(655) + 1, s(362)));
+    QCOMPARE(state().bet, 1);
+    press(600, 150); // the badge
+    QCOMPARE(state().bet, 2);
+    QTest::keyClick(&window().canvas(), Qt::Key_Space);
+    QCOMPARE(state().spins, 1);
+    QTest::keyClick(&window().canvas(), Qt::Key_B);
+    QCOMPARE(state().bet, 1);
+    QTest::keyClick(&window().canvas(), Qt::Key_M);
+    QCOMPARE(state().spins, 2);
+    QCOMPARE(state().lastBet, 3);
+    QTest::keyClick(&window().canvas(), Qt::Key_Return);
+    QCOMPARE(state().spins, 3);
+
+    // A Spin press while the reels turn does nothing.
+    int spinsDuring = -1;
+    m_game->clock.onPump = [&] {
+        if (spinsDuring < 0) {
+            QTest::mouseClick(&window().canvas(), Qt::LeftButton, {}, QPoint(s(600), s(320)));
+            QTest::keyClick(&window().canvas(), Qt::Key_Space);
+            spinsDuring = state().spins;
+        }
+    };
+    press(600, 460); // Bet Max
+    m_game->clock.onPump = nullptr;
+    QCOMPARE(spinsDuring, 4);
+    QCOMPARE(state().spins, 4);
+}
+
+void PlayTest::doubleClickOnBetOnePlacesTwoCoins()
+{
+    QTest::mouseDClick(window().windowHandle(), Qt::LeftButton, {},
+                       window().canvas().mapTo(&window(), QPoint(s(600), s(390))));
+    QCOMPARE(state().bet, 2);
+}
+
+void PlayTest::countUpOfTwoHundredFiftyTakesFiftySteps()
+{
+    window().canvas().fillRect(window().view().scaled(330, 20, 440, 37), Qt::black);
+    state().reelStops = {1, 9, 11};
+    state().bet = 2;
+    m_game->sound.played.clear();
+    window().payout().evaluateLines();
+    QCOMPARE(m_game->sound.count(TallySound), 50);
+    QVERIFY(!allBlack(window().canvas().grab(window().view().scaled(330, 20, 440, 37))));
+}
+
+void PlayTest::nudgesMoveOneStopAndPayLikeASpin()
+{
+    // Stop 1 wraps to 30.
+    state().reelStops = {1, 9, 11};
+    state().nudges = 3;
+    state().lastBet = 1;
+    window().payout().evaluateLines();
+    QVERIFY(state().nudgeMode);
+    press(290, 250);
+    QCOMPARE(state().reelStops[0], 30);
+    QCOMPARE(state().nudges, 2);
+    QCOMPARE(Strips::visible(0, 30), (std::array<int, 3>{7, 0, 1}));
+
+    // 2, 9, 8 with two coins: the nudge costs one and returns two.
+    state().reelStops = {2, 9, 8};
+    state().lastBet = 2;
+    state().nudges = 1;
+    state().bet = 2;
+    window().payout().evaluateLines();
+    state().bet = 0;
+    QVERIFY(state().nudgeMode);
+    const int credits = state().credits;
+    press(290, 250);
+    QCOMPARE(state().reelStops[0], 1);
+    QCOMPARE(state().credits - credits, 250);
+    QCOMPARE(state().nudges, 2);
+    QVERIFY(!state().nudgeMode);
+
+    // The last nudge, winning nothing, darkens the lights.
+    state().reelStops = {1, 9, 11};
+    state().nudges = 1;
+    state().lastBet = 1;
+    window().payout().evaluateLines();
+    press(290, 250);
+    QCOMPARE(state().nudges, 0);
+    QVERIFY(!state().nudgeMode);
+    QVERIFY(!window().lights().nudgeLights.isActive());
+    const QRect light = window().view().scaled(260, 246, 332, 263);
+    const QImage &face = window().pictures().nudgeLight;
+    QImage dark = face.copy(0, 0, face.width(), face.height() / 2)
+                      .scaled(light.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (light.size() == dark.size() && window().config().layoutWidth == 800)
+        QVERIFY(same(window().canvas().grab(light), dark));
+
+    // A click with nudge mode off changes nothing.
+    state().nudges = 5;
+    state().nudgeMode = false;
+    press(290, 250);
+    QCOMPARE(state().nudges, 5);
+}
+
+void PlayTest::noNudgeDuringASpinAndCoinsSurviveANudge()
+{
+    // A nudge press in the middle of a spin is ignored, though nudge mode
+    // from the last spin is still set.
+    state().nudges = 4;
+    state().nudgeMode = true;
+    int nudgesDuring = -1;
+    m_game->clock.onPump = [&] {
+        if (nudgesDuring < 0) {
+            press(290, 250);
+            nudgesDuring = state().nudges;
+        }
+    };
+    window().controls().betMax();
+    m_game->clock.onPump = nullptr;
+    QCOMPARE(nudgesDuring, 4);
+
+    // While a nudge runs, the bet and spin controls are shut.
+    state().reelStops = {1, 9, 11};
+    state().lastBet = 1;
+    state().nudges = 4;
+    window().payout().evaluateLines();
+    QVERIFY(state().nudgeMode);
+    window().controls().betOne(); // a coin placed before the nudge
+    const int credits = state().credits;
+    int betDuring = -1;
+    m_game->clock.onPump = [&] {
+        if (betDuring < 0) {
+            press(600, 390);
+            QTest::keyClick(&window().canvas(), Qt::Key_Space);
+            betDuring = state().bet;
+        }
+    };
+    press(290, 250);
+    m_game->clock.onPump = nullptr;
+    QCOMPARE(betDuring, 1);
+    QCOMPARE(state().bet, 1);
+    QCOMPARE(state().credits, credits);
+    QCOMPARE(state().spins, 1);
+}
+
+void PlayTest::accountsBalanceOverManySpins()
+{
+    // The bonus screen picks a safe by itself here: any key.
+    ModalAnswerer answerer([](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Space); });
+    window().newGame();
+    std::int64_t paid = 0, bonus = 0;
+    const auto judge = [&] {
+        for (int line = 0; line < 3; ++line) {
+            const int row = PayTable::LineRows[line];
+            const auto j = PayTable::judge(Strips::visible(0, state().reelStops[0])[row],
+                                           Strips::visible(1, state().reelStops[1])[row],
+                                           Strips::visible(2, state().reelStops[2])[row],
+                                           line < state().lastBet);
+            paid += j.pay;
+        }
+    };
+    for (int spin = 0; spin < 200; ++spin) {
+        const int bonusBefore = state().bonusWon;
+        if (state().credits < 3) { // borrow, as the player would
+            state().credits += 1000;
+            state().borrowed += 1000;
+        }
+        const int coins = 1 + spin % 3;
+        for (int c = 0; c < coins && state().bet < 3; ++c)
+            window().controls().betOne();
+        if (state().bet > 0 && state().spins == spin)
+            window().controls().spin();
+        judge();
+        while (state().nudgeMode && state().nudges > 0) {
+            press(290 + 104 * (spin % 3), 250);
+            judge();
+        }
+        bonus += state().bonusWon - bonusBefore;
+    }
+    QCOMPARE(state().spins, 200);
+    QCOMPARE(std::int64_t(state().credits) + state().totalBets - state().borrowed, paid + bonus);
+    QCOMPARE(std::int64_t(state().bonusWon), bonus);
+}
+
+QTEST_MAIN(PlayTest)
+#include "tst_play.moc"

@@ -1,0 +1,324 @@
+// Plays through the real SDL_mixer and FluidSynth on SDL's "disk" audio
+// driver, which writes the mixed stream to a file, and listens to that file.
+
+#include "platform/SdlAudio.h"
+
+#include <QDataStream>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <cmath>
+#include <memory>
+#include <numbers>
+
+using Ending = MusicOutput::Ending;
+
+namespace {
+
+// The device is opened as 44.1 kHz, 16-bit stereo.
+constexpr qint64 BytesPerSecond = 44100 * 2 * 2;
+constexpr int Audible = 300; // sample value that no silent stream reaches
+
+QByteArray toneWave(double seconds)
+{
+    const quint32 frames = quint32(seconds * 22050);
+    QByteArray wave;
+    QDataStream out(&wave, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + 2 * frames);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(22050) << quint32(44100) << quint16(2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << quint32(2 * frames);
+    for (quint32 i = 0; i < frames; ++i)
+        out << qint16(12000 * std::sin(2 * std::numbers::pi * 660 * i / 22050.0));
+    return wave;
+}
+
+// A piano playing the notes one after another, each `ticks` long (96 ticks
+// are half a second), then all sound off: FluidSynth reports the end only
+// once every voice is silent, and the piano's release would stretch the test.
+QByteArray pianoMidi(std::initializer_list<int> notes, int ticks)
+{
+    QByteArray track("\x00\xC0\x00", 3);
+    for (int note : notes)
+        track += QByteArray("\x00\x90", 2) + char(note) + char(100) + char(0x80 | (ticks >> 7)) + char(ticks & 0x7F)
+            + char(0x80) + char(note) + char(0);
+    track += QByteArray("\x00\xB0\x78\x00\x00\xFF\x2F\x00", 8);
+    QByteArray midi;
+    QDataStream out(&midi, QIODevice::WriteOnly);
+    out.writeRawData("MThd", 4);
+    out << quint32(6) << quint16(0) << quint16(1) << quint16(96);
+    out.writeRawData("MTrk", 4);
+    out << quint32(track.size());
+    return midi + track;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// The stream the disk driver writes, read back as it grows.
+struct Capture {
+    QString path;
+
+    qint64 size() const { return QFile(path).size(); }
+
+    // Byte offset of the first audible sample at or after `from`, or -1.
+    qint64 firstAudible(qint64 from) const
+    {
+        from &= ~qint64(1);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly) || !file.seek(from))
+            return -1;
+        const QByteArray bytes = file.readAll();
+        const auto *samples = reinterpret_cast<const qint16 *>(bytes.constData());
+        const auto *loud = std::find_if(samples, samples + bytes.size() / 2, [](qint16 s) { return std::abs(s) > Audible; });
+        return loud == samples + bytes.size() / 2 ? -1 : from + 2 * (loud - samples);
+    }
+
+    // Waits for audible sound after `from`; returns how much audio came before it, in ms, or -1.
+    double waitForSound(qint64 from) const
+    {
+        qint64 at = -1;
+        const bool heard = QTest::qWaitFor([&] { return (at = firstAudible(from)) >= 0; }, 2000);
+        return heard ? 1000.0 * double(at - from) / BytesPerSecond : -1;
+    }
+};
+
+void useDiskDriver(const QString &capturePath)
+{
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(capturePath));
+}
+
+} // namespace
+
+class TestSdlAudio : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        useDiskDriver(m_capture.path);
+        qunsetenv("SDL_SOUNDFONTS");
+        writeFile(path("tone.wav"), toneWave(0.3));
+        writeFile(path("long.wav"), toneWave(2.0));
+        writeFile(path("text.wav"), "not a wave file");
+        writeFile(path("short.mid"), pianoMidi({60, 64, 67, 72}, 24));
+        writeFile(path("long.mid"), pianoMidi({60, 64, 67, 72}, 384));
+
+        QElapsedTimer timer;
+        timer.start();
+        m_audio = std::make_unique<SdlAudio>();
+        QVERIFY(m_audio->available());
+        m_midi = m_audio->midiAvailable() && m_audio->prepareMidi();
+        qInfo("soundfont ready %lld ms after the device opened", timer.elapsed());
+        m_sound = std::make_unique<SdlSoundOutput>(*m_audio);
+        m_music = std::make_unique<SdlMusicOutput>(*m_audio);
+        m_music->onEnded = [this](Ending ending) {
+            QCOMPARE(QThread::currentThread(), thread());
+            m_endings.append(ending);
+        };
+    }
+
+    void cleanupTestCase()
+    {
+        m_music.reset();
+        m_sound.reset();
+        m_audio.reset();
+    }
+
+    void init()
+    {
+        m_endings.clear();
+        QTRY_VERIFY(!m_sound->isPlaying());
+    }
+
+    void effectsAreHeard_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("maxMs");
+        QTest::newRow("file") << QStringLiteral("tone.wav") << 1000;
+        QTest::newRow("memory") << QString() << 1000;
+        QTest::newRow("missing file: default sound") << QStringLiteral("missing.wav") << 400;
+        QTest::newRow("not a wave: default sound") << QStringLiteral("text.wav") << 400;
+    }
+
+    void effectsAreHeard()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, maxMs);
+        const QByteArray image = toneWave(0.3);
+        const qint64 before = m_capture.size();
+        file.isEmpty() ? m_sound->playMemory(image) : m_sound->playFile(path(file));
+        QVERIFY(m_sound->isPlaying());
+        const double latency = m_capture.waitForSound(before);
+        QVERIFY(latency >= 0);
+        qInfo("sound started after about %.0f ms of audio", latency);
+        QVERIFY(latency < 200);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_sound->isPlaying(), maxMs);
+    }
+
+    void aNewEffectCutsOffThePlayingOne()
+    {
+        m_sound->playFile(path("long.wav"));
+        QTest::qWait(100);
+        m_sound->playMemory(toneWave(0.1));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_sound->isPlaying(), 600);
+    }
+
+    void musicIsHeardAndReportsItsEnd()
+    {
+        if (!m_midi)
+            QSKIP("needs the General MIDI soundfont of fluid-soundfont-gm");
+        const qint64 before = m_capture.size();
+        QElapsedTimer stall;
+        stall.start();
+        QString error;
+        QVERIFY2(m_music->open(path("short.mid"), &error), qPrintable(error));
+        m_music->play();
+        qInfo("open and play of a track held the window for %lld ms", stall.elapsed());
+        QVERIFY(m_capture.waitForSound(before) >= 0);
+        QVERIFY(m_endings.isEmpty());
+        // FluidSynth's player adds two seconds after the last sound.
+        QTRY_COMPARE_WITH_TIMEOUT(m_endings, QList<Ending>{Ending::Successful}, 4000);
+        m_music->close();
+        QTest::qWait(50);
+        QCOMPARE(m_endings, QList<Ending>{Ending::Successful});
+    }
+
+    void stoppingAPlayIsNeverSuccessful()
+    {
+        if (!m_midi)
+            QSKIP("needs the General MIDI soundfont of fluid-soundfont-gm");
+        QVERIFY(m_music->open(path("long.mid"), nullptr));
+        m_music->play();
+        QTest::qWait(200);
+        m_music->play();
+        QTest::qWait(200);
+        m_music->close();
+        const qint64 closedAt = m_capture.size();
+        QTest::qWait(300);
+        QCOMPARE(m_endings, (QList<Ending>{Ending::Superseded, Ending::Aborted}));
+        QVERIFY2(m_capture.firstAudible(closedAt + BytesPerSecond / 10) < 0, "the music goes on after close");
+    }
+
+    void aMissingMusicFileFailsToOpen()
+    {
+        if (!m_midi)
+            QSKIP("needs the General MIDI soundfont of fluid-soundfont-gm");
+        QString error;
+        QVERIFY(!m_music->open(path("missing.mid"), &error));
+        QVERIFY(!error.isEmpty());
+        m_music->play();
+        m_music->close();
+        QTest::qWait(50);
+        QVERIFY(m_endings.isEmpty());
+    }
+
+private:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QString path(const char *name) const { return path(QLatin1String(name)); }
+
+    QTemporaryDir m_dir;
+    Capture m_capture{m_dir.filePath(QStringLiteral("capture.raw"))};
+    std::unique_ptr<SdlAudio> m_audio;
+    std::unique_ptr<SdlSoundOutput> m_sound;
+    std::unique_ptr<SdlMusicOutput> m_music;
+    bool m_midi = false;
+    QList<Ending> m_endings;
+};
+
+// Each case opens the device itself, so these run after TestSdlAudio has
+// closed its device.
+class TestSdlAudioFallback : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        useDiskDriver(m_capture.path);
+        writeFile(m_dir.filePath(QStringLiteral("tune.mid")), pianoMidi({60, 64, 67}, 48));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("."))); // the one notice is expected below
+    }
+
+    void cleanup() { qunsetenv("SDL_SOUNDFONTS"); }
+
+    void withoutSoundFontOnlyMusicIsSilent()
+    {
+        qputenv("SDL_SOUNDFONTS", QFile::encodeName(m_dir.filePath(QStringLiteral("none.sf2"))));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Music is off: .*soundfont")));
+        SdlAudio audio;
+        QVERIFY(audio.available());
+        QVERIFY(!audio.midiAvailable());
+        QVERIFY(musicIsSilent(audio));
+
+        SdlSoundOutput sound(audio);
+        const qint64 before = m_capture.size();
+        sound.playFile(m_dir.filePath(QStringLiteral("missing.wav")));
+        QVERIFY(m_capture.waitForSound(before) >= 0);
+    }
+
+    void withoutDeviceEverythingIsSilent()
+    {
+        qputenv("SDL_AUDIODRIVER", "no-such-driver");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Sound is off: ")));
+        SdlAudio audio;
+        QVERIFY(!audio.available());
+        QVERIFY(!audio.midiAvailable());
+        SdlSoundOutput sound(audio);
+        sound.playFile(m_dir.filePath(QStringLiteral("missing.wav")));
+        sound.playMemory(toneWave(0.2));
+        QVERIFY(!sound.isPlaying()); // waiting for the win sound to end must not hang
+        QVERIFY(musicIsSilent(audio));
+    }
+
+private:
+    // Music opens without an error, plays nothing and reports a failed play.
+    bool musicIsSilent(SdlAudio &audio)
+    {
+        SdlMusicOutput music(audio);
+        QList<Ending> endings;
+        music.onEnded = [&endings](Ending ending) { endings.append(ending); };
+        const qint64 before = m_capture.size();
+        if (!music.open(m_dir.filePath(QStringLiteral("tune.mid")), nullptr))
+            return false;
+        music.play();
+        QTest::qWait(400);
+        music.close();
+        return endings == QList<Ending>{Ending::Failure} && m_capture.firstAudible(before) < 0;
+    }
+
+    QTemporaryDir m_dir;
+    Capture m_capture{m_dir.filePath(QStringLiteral("fallback.raw"))};
+};
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    int status = 0;
+    {
+        TestSdlAudio test;
+        status |= QTest::qExec(&test, argc, argv);
+    }
+    {
+        TestSdlAudioFallback test;
+        status |= QTest::qExec(&test, argc, argv);
+    }
+    return status;
+}
+
+#include "tst_sdlaudio.moc"
