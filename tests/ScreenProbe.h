@@ -51,3 +51,32 @@ inline QImage reelCell(const Canvas &canvas, const Pictures &p, int reel, int ro
 }
 
 } // namespace ScreenProbe
+
+namespace ScreenProbe {
+
+inline qint64 distance(const QImage &a, const QImage &b)
+{
+    qint64 sum = 0;
+    for (int y = 0; y < std::min(a.height(), b.height()); ++y)
+        for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
+                + std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum;
+}
+
+// Whether what the canvas shows is the lit face of a two-face picture (dark
+// above, lit below) rather than the dark one, at whatever scale it was drawn.
+inline bool showsLitFace(const QImage &shown, const QImage &picture)
+{
+    const int half = picture.height() / 2;
+    const auto face = [&](int top) {
+        return picture.copy(0, top, picture.width(), half)
+            .scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    return distance(shown, face(half)) < distance(shown, face(0));
+}
+
+} // namespace ScreenProbe

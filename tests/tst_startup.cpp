@@ -1,0 +1,223 @@
+// Starting and ending the game: the settings file, the theme's pictures,
+// the reel art for the screen, the window, and the game kept between runs.
+#include "GameFixture.h"
+#include "ModalAnswerer.h"
+
+#include "app/Controls.h"
+#include "dialogs/SavedGame.h"
+#include "platform/Jpeg.h"
+#include "screen/Pictures.h"
+
+#include <QBuffer>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+QByteArray jpegOf(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 95);
+    return bytes;
+}
+
+QImage filled(int w, int h, QColor colour)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+} // namespace
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void settingsFileNamesTitleAndTheme();
+    void emptySoundRootLeavesBareSuffixes();
+    void symbolSheetSuitsTheLayoutWidth_data();
+    void symbolSheetSuitsTheLayoutWidth();
+    void themePicturesReplaceBuiltInOnesOrLeaveThem();
+    void jpegDecoderRefusesBrokenFiles();
+    void windowOpensAtTheScreenSize();
+    void gameIsKeptBetweenRuns();
+    void missingRequiredSoundIsReportedAndTheGameGoesOn();
+};
+
+void StartupTest::settingsFileNamesTitleAndTheme()
+{
+    {
+        GameFixture game;
+        MainWindow &window = game.start();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Zandor Slots"));
+        QCOMPARE(window.config().soundRoot, QStringLiteral("Zand"));
+        QCOMPARE(window.config().exeBaseName, QStringLiteral("zandslots"));
+    }
+    GameFixture game;
+    game.writeFile("testing.INI", "[settings]\r\nAboutName=The Grand Emerald Palace Casino Royale\r\nsoundroot=Zand\r\n");
+    MainWindow &window = game.start();
+    QCOMPARE(window.windowTitle(), QStringLiteral("The Grand Emerald Palace Casin"));
+    QCOMPARE(window.config().manualCaption(), QStringLiteral("&The Grand Emerald Palace Casin Manual"));
+    QCOMPARE(Config::applicationTitle(), QStringLiteral("Zandor Slots"));
+}
+
+void StartupTest::emptySoundRootLeavesBareSuffixes()
+{
+    GameFixture game;
+    QFile::rename(game.appPath() + "Zand0.wav", game.appPath() + "0.wav");
+    QFile::rename(game.appPath() + "Zand3.wav", game.appPath() + "3.wav");
+    game.writeFile("Testing.ini", "[Settings]\r\nSoundRoot=\r\n");
+    ModalAnswerer answerer;
+    MainWindow &window = game.start();
+    QCOMPARE(window.config().soundRoot, QString());
+    QVERIFY(answerer.messages.isEmpty());
+    game.sound.played.clear();
+    window.controls().betOne();
+    QCOMPARE(game.sound.names(), QStringList{"1.wav"});
+}
+
+void StartupTest::symbolSheetSuitsTheLayoutWidth_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("sheetFile");
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<int>("symbolSize");
+    QTest::newRow("640 with its sheet") << 640 << "Zand61.jpg" << 61 << 61;
+    QTest::newRow("640 without") << 640 << "" << 0 << 60;
+    QTest::newRow("800 uses the sheet as it is") << 800 << "" << 0 << 76;
+    QTest::newRow("1024 with its sheet") << 1024 << "zand98.JPG" << 98 << 98;
+    QTest::newRow("1024 without") << 1024 << "" << 0 << 97;
+    QTest::newRow("1365 (1366x1024) looks for none") << 1365 << "Zand152.jpg" << 152 << 129;
+    QTest::newRow("1600 with its sheet") << 1600 << "Zand152.jpg" << 152 << 152;
+    QTest::newRow("1600 without") << 1600 << "" << 0 << 152;
+}
+
+void StartupTest::symbolSheetSuitsTheLayoutWidth()
+{
+    QFETCH(int, width);
+    QFETCH(QString, sheetFile);
+    QFETCH(int, cell);
+    QFETCH(int, symbolSize);
+    QTemporaryDir dir;
+    Config config;
+    config.appPath = dir.path() + "/";
+    config.layoutWidth = width;
+    if (!sheetFile.isEmpty())
+        QVERIFY(filled(4 * cell, 3 * cell, Qt::darkCyan).save(config.appPath + sheetFile, "JPG"));
+    Pictures pictures;
+    pictures.load(config);
+    pictures.prepareReelArt(config);
+    QCOMPARE(pictures.symbolSize, symbolSize);
+    if (cell == symbolSize) // a sheet for this width is used as it is
+        QCOMPARE(pictures.scaledSymbolSheet.size(), QSize(4 * cell, 3 * cell));
+    else
+        QCOMPARE(pictures.scaledSymbolSheet.size(), QSize(config.scale(304), config.scale(228)));
+    QCOMPARE(pictures.reelLeft, config.scale(258));
+    QCOMPARE(pictures.blurHeight, config.scale(456));
+}
+
+void StartupTest::themePicturesReplaceBuiltInOnesOrLeaveThem()
+{
+    QTemporaryDir dir;
+    Config config;
+    config.appPath = dir.path() + "/";
+    const auto put = [&](const QString &name, const QByteArray &bytes) {
+        QFile file(config.appPath + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    put("TESTER.JPG", jpegOf(filled(640, 480, Qt::darkGreen)));        // a good one, any case
+    put("SpinBut.jpg", jpegOf(filled(78, 118, Qt::red)).left(300));    // truncated
+    put("Bet5But.jpg", "not a picture at all");
+    put("BET1B.jpg", jpegOf(filled(9000, 8, Qt::blue)));               // too wide
+    Pictures pictures;
+    pictures.load(config);
+    QCOMPARE(pictures.machine.size(), QSize(640, 480));
+    QCOMPARE(pictures.spinButton, Pictures::builtIn("spinbut.jpg"));
+    QCOMPARE(pictures.betMaxButton, Pictures::builtIn("bet5but.jpg"));
+    QCOMPARE(pictures.dimmedBadge, Pictures::builtIn("bet1bdimmed.jpg"));
+    QCOMPARE(pictures.warnings.size(), 3);
+}
+
+void StartupTest::jpegDecoderRefusesBrokenFiles()
+{
+    const QByteArray good = jpegOf(filled(33, 17, QColor(200, 100, 50)));
+    QString error;
+    const QImage image = Jpeg::decode(good, &error);
+    QCOMPARE(image.size(), QSize(33, 17));
+    QVERIFY(qAbs(qRed(image.pixel(5, 5)) - 200) < 6);
+    for (const QByteArray &bad : {QByteArray(), QByteArray("GIF89a...."), good.left(good.size() / 2),
+                                  good.left(2)}) {
+        error.clear();
+        QVERIFY(Jpeg::decode(bad, &error).isNull());
+        QVERIFY(!error.isEmpty());
+    }
+    QVERIFY(Jpeg::load("/nonexistent/picture.jpg", &error).isNull());
+}
+
+void StartupTest::windowOpensAtTheScreenSize()
+{
+    GameFixture game;
+    MainWindow &window = game.start();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen->logicalDotsPerInch() < 100) {
+        QVERIFY(window.windowState() & Qt::WindowMaximized);
+    } else {
+        QVERIFY(!(window.windowState() & Qt::WindowMaximized));
+        QCOMPARE(window.size(), screen->geometry().size() - QSize(10, 10));
+    }
+    QCOMPARE(window.config().screenWidth, screen->geometry().width());
+}
+
+void StartupTest::gameIsKeptBetweenRuns()
+{
+    GameFixture game;
+    {
+        MainWindow &window = game.start();
+        QCOMPARE(game.state().credits, 1000);
+        QCOMPARE(game.state().borrowed, 1000);
+        QCOMPARE(game.state().nudges, 0);
+        window.newGame();
+        QCOMPARE(game.state().nudges, 6);
+        game.state().credits = 1234;
+        game.state().spins = 17;
+        window.close();
+    }
+    QFile file(game.savedGamePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    QVERIFY(saved.startsWith("[CurrentGame]\r\nGameName=CurrentGame\r\nGameDate="));
+    QVERIFY(saved.contains("\r\nCredits=1234\r\n"));
+    game.window.reset();
+
+    game.start();
+    QCOMPARE(game.state().credits, 1234);
+    QCOMPARE(game.state().spins, 17);
+    QCOMPARE(game.state().nudges, 6);
+    QCOMPARE(game.state().bet, 0);
+}
+
+void StartupTest::missingRequiredSoundIsReportedAndTheGameGoesOn()
+{
+    GameFixture game;
+    QFile::remove(game.appPath() + "Zand0.wav");
+    ModalAnswerer answerer;
+    game.start();
+    QCOMPARE(answerer.messages.size(), 1);
+    QVERIFY(answerer.messages.first().contains("Zand0.wav"));
+    // The game was loaded and plays, without its reel-stop sound.
+    QCOMPARE(game.state().credits, 1000);
+    game.sound.played.clear();
+    game.window->controls().betMax();
+    QCOMPARE(game.state().spins, 1);
+    QVERIFY(!game.sound.names().contains("Zand0.wav"));
+    game.window->close();
+    QVERIFY(QFile::exists(game.savedGamePath()));
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
