@@ -44,7 +44,8 @@ void MusicBox::start()
 
 void MusicBox::servePending()
 {
-    if (m_track < Playlist::Pending)
+    // A track that comes due while the music is off waits for Music on.
+    if (!m_state.musicOn || m_track < Playlist::Pending)
         return;
     while (m_track >= Playlist::Pending)
         m_track -= Playlist::Pending;
@@ -81,6 +82,10 @@ void MusicBox::toggle()
         m_output.close();
         return;
     }
+    // With the music off at the start-up tick no track was chosen: begin
+    // the playlist as the start-up would have.
+    if (m_track < 0)
+        chooseNext();
     if (m_track >= Playlist::Pending)
         servePending();
     else

@@ -28,7 +28,7 @@ public:
 
     // The first tick of the start-up timer: choose the first track.
     void start();
-    // Starts a pending track, if one is pending.
+    // Starts a pending track, if one is pending and the music is on.
     void servePending();
     // Options > Music.
     void toggle();
@@ -45,6 +45,6 @@ private:
     GameState &m_state;
     MusicOutput &m_output;
     std::array<QString, 5> m_files;
-    int m_track = 0;
+    int m_track = -1; // no track chosen yet
     std::function<void(const QString &)> m_showError;
 };

@@ -1,0 +1,493 @@
+// The bonus screen: choosing a safe by mouse or key, the opening frames, the
+// prize written over the safe, the pay-out when the screen closes by itself,
+// a replacement picture, and the bonus game reached from a line of Bonus.
+#include "GameFixture.h"
+#include "ModalAnswerer.h"
+#include "ScreenProbe.h"
+#include "doubles/FakeClock.h"
+#include "doubles/RecordingSound.h"
+
+#include "app/Config.h"
+#include "app/GameState.h"
+#include "app/SoundBoard.h"
+#include "bonus/Prizes.h"
+#include "bonus/TrickForm.h"
+#include "platform/Canvas.h"
+#include "platform/Random.h"
+#include "reels/Payout.h"
+#include "screen/Pictures.h"
+
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+using namespace ScreenProbe;
+
+namespace {
+
+constexpr int SafeSide = 76;
+const QString SafeSound = QStringLiteral("Zand5.wav");
+
+// Where safe i lies on the bonus picture, independently of the screen.
+QRect safeOnPicture(int safe)
+{
+    return QRect(443 + 101 * (safe % 2), 63 + 95 * (safe / 2), SafeSide, SafeSide);
+}
+
+QImage safeFrame(int frame)
+{
+    const QImage strip = Pictures::builtIn(QStringLiteral("safes.jpg"));
+    return strip.copy(0, SafeSide * frame, SafeSide, SafeSide);
+}
+
+bool isRed(QRgb c)
+{
+    return qRed(c) >= 160 && qGreen(c) <= 90 && qBlue(c) <= 90;
+}
+
+// The red ink that appeared between two pictures of the canvas inside
+// `area`: its bounding box and the number of separate glyphs (runs of
+// columns holding ink).
+struct Ink
+{
+    QRect box;
+    int glyphs = 0;
+};
+
+Ink newRedInk(const QImage &before, const QImage &after, const QRect &area)
+{
+    Ink ink;
+    bool inRun = false;
+    for (int x = area.left(); x <= area.right(); ++x) {
+        bool column = false;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if (!before.valid(x, y))
+                continue;
+            if (isRed(after.pixel(x, y)) && !isRed(before.pixel(x, y))) {
+                column = true;
+                ink.box |= QRect(x, y, 1, 1);
+            }
+        }
+        if (column && !inRun)
+            ++ink.glyphs;
+        inRun = column;
+    }
+    return ink;
+}
+
+} // namespace
+
+// One bonus screen on a test bench of its own: the game values, a seeded
+// random source and a sound board that only records.
+struct Bench
+{
+    QTemporaryDir dir;
+    Config config;
+    GameState state;
+    Random random;
+    FakeClock clock;
+    RecordingSound sound{&clock};
+    std::unique_ptr<SoundBoard> board;
+    std::unique_ptr<TrickForm> form;
+
+    // What the canvas showed right after every tick of the opening timer.
+    struct Tick
+    {
+        qint64 ms;
+        QImage canvas;
+        bool revealed;
+    };
+    std::vector<Tick> ticks;
+    QElapsedTimer elapsed;
+    int closings = 0;
+    qint64 closedAt = 0;
+
+    explicit Bench(std::uint32_t seed = 1)
+        : random(seed)
+    {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        config.appPath = dir.path() + QLatin1Char('/');
+        config.screenWidth = screen->geometry().width();
+        config.screenHeight = screen->geometry().height();
+        config.logicalDpi = screen->logicalDotsPerInch();
+        state.spinWin = 7;
+        state.bonusWon = 100;
+        state.nudges = 3;
+        board = std::make_unique<SoundBoard>(config, state, sound, clock);
+    }
+
+    // Shows the screen; `fast` shortens its timers for the tests that do
+    // not measure them.
+    TrickForm &open(bool fast = true, const std::array<int, 8> &prizes = Prizes::Unshuffled)
+    {
+        form = std::make_unique<TrickForm>(config, state, random, *board, prizes);
+        // Connected after the screen's own handler, so this sees each frame.
+        QObject::connect(&form->openTimer, &QTimer::timeout, [this] {
+            ticks.push_back({elapsed.elapsed(), form->canvas().image().copy(),
+                             form->closeTimer.isActive()});
+        });
+        QObject::connect(form.get(), &QDialog::finished, [this] {
+            ++closings;
+            closedAt = elapsed.elapsed();
+        });
+        if (fast) {
+            form->openTimer.setInterval(15);
+            form->closeTimer.setInterval(40);
+        }
+        form->open();
+        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(form.get());
+        elapsed.start();
+        return *form;
+    }
+
+    QPoint onScreen(QPoint pictureXY) const { return form->pictureOrigin() + pictureXY; }
+    QRect safeOnScreen(int safe) const
+    {
+        return safeOnPicture(safe).translated(form->pictureOrigin());
+    }
+
+    void click(QPoint pictureXY, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(&form->canvas(), button, {}, onScreen(pictureXY));
+    }
+    void key(Qt::Key k = Qt::Key_A) { QTest::keyClick(&form->canvas(), k); }
+
+    bool waitForReveal()
+    {
+        return QTest::qWaitFor([this] { return form->closeTimer.isActive(); }, 3000);
+    }
+    bool waitForClose() { return QTest::qWaitFor([this] { return !form->isVisible(); }, 6000); }
+
+    QImage safeShown(const Tick &tick, int safe) const
+    {
+        return tick.canvas.copy(safeOnScreen(safe));
+    }
+};
+
+class BonusTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clickOnSafeTwoOpensItAndPaysFiftyWhenTheScreenCloses();
+    void safeEdgesBelongToTheSafe_data();
+    void safeEdgesBelongToTheSafe();
+    void keyPicksASafeSilentlyWithTwoFrames();
+    void choiceIsTakenOnlyOnceAndCannotBeCancelled();
+    void sixNudgesAreAddedAtTheReveal();
+    void replacementPictureKeepsTheSafesOnIt_data();
+    void replacementPictureKeepsTheSafesOnIt();
+    void settlePaysLikeAKeyPress();
+    void lineOfBonusOpensTheScreenFromTheMachine();
+};
+
+void BonusTest::clickOnSafeTwoOpensItAndPaysFiftyWhenTheScreenCloses()
+{
+    // Real timers: frames every 300 ms, the prize after the third, and the
+    // screen closes three seconds after the prize.
+    Bench bench;
+    TrickForm &form = bench.open(false);
+    QCOMPARE(form.canvas().image().size(),
+             QSize(bench.config.screenWidth, bench.config.screenHeight));
+    const QImage closed = form.canvas().grab(bench.safeOnScreen(2));
+
+    bench.elapsed.restart();
+    bench.click(safeOnPicture(2).center());
+    QCOMPARE(form.chosenSafe(), 2);
+    QCOMPARE(bench.sound.names(), QStringList{SafeSound});
+
+    QVERIFY(bench.waitForReveal());
+    QCOMPARE(bench.state.spinWin, 7);
+    QCOMPARE(bench.state.bonusWon, 100);
+
+    QVERIFY(bench.waitForClose());
+    QCOMPARE(bench.closings, 1);
+    QCOMPARE(bench.state.spinWin, 7 + 50);
+    QCOMPARE(bench.state.bonusWon, 100 + 50);
+    QCOMPARE(bench.state.nudges, 3);
+    QCOMPARE(bench.sound.count(SafeSound), 1);
+
+    const auto &ticks = bench.ticks;
+    QCOMPARE(ticks.size(), size_t(4));
+    for (int frame = 0; frame < 3; ++frame) {
+        QVERIFY2(same(bench.safeShown(ticks[frame], 2), safeFrame(frame)),
+                 qPrintable(QString::number(frame)));
+        QVERIFY(!ticks[frame].revealed);
+    }
+    QVERIFY(!same(closed, safeFrame(0)));
+    QVERIFY(ticks[3].revealed);
+    qint64 last = 0;
+    for (const auto &tick : ticks) {
+        QVERIFY2(tick.ms - last >= 270 && tick.ms - last <= 700,
+                 qPrintable(QString::number(tick.ms - last)));
+        last = tick.ms;
+    }
+    // Window timers may fire up to 5 % early.
+    const qint64 shown = bench.closedAt - ticks[3].ms;
+    QVERIFY2(shown >= 2800 && shown <= 3700, qPrintable(QString::number(shown)));
+
+    // "50" in red, centred on the safe and inside it.
+    const QRect safe = bench.safeOnScreen(2);
+    const Ink ink = newRedInk(ticks[2].canvas, ticks[3].canvas, safe.adjusted(-60, -30, 60, 30));
+    QCOMPARE(ink.glyphs, 2);
+    QVERIFY(safe.contains(ink.box));
+    QVERIFY(std::abs(ink.box.center().x() - safe.center().x()) <= 4);
+    QVERIFY(std::abs(ink.box.center().y() - safe.center().y()) <= 6);
+}
+
+void BonusTest::safeEdgesBelongToTheSafe_data()
+{
+    QTest::addColumn<QPoint>("point"); // on the picture
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("safe");
+
+    const int left = Qt::LeftButton;
+    QTest::newRow("safe 2, top left corner") << QPoint(443, 158) << left << 2;
+    QTest::newRow("safe 2, bottom right corner") << QPoint(519, 234) << left << 2;
+    QTest::newRow("safe 7, bottom right corner") << QPoint(620, 424) << left << 7;
+    QTest::newRow("right button on safe 5") << QPoint(580, 290) << int(Qt::RightButton) << 5;
+    QTest::newRow("just right of safe 2") << QPoint(520, 234) << left << -1;
+    QTest::newRow("just below safe 2") << QPoint(519, 235) << left << -1;
+    QTest::newRow("just left of safe 0") << QPoint(442, 63) << left << -1;
+    QTest::newRow("just above safe 1") << QPoint(544, 62) << left << -1;
+    QTest::newRow("just left of safe 3") << QPoint(543, 200) << left << -1;
+    QTest::newRow("between safes 0 and 2") << QPoint(480, 148) << left << -1;
+    QTest::newRow("just below safe 7") << QPoint(620, 425) << left << -1;
+}
+
+void BonusTest::safeEdgesBelongToTheSafe()
+{
+    QFETCH(QPoint, point);
+    QFETCH(int, button);
+    QFETCH(int, safe);
+
+    Bench bench;
+    TrickForm &form = bench.open();
+    const QImage before = form.canvas().image().copy();
+    bench.click(point, Qt::MouseButton(button));
+
+    QCOMPARE(form.chosenSafe(), safe);
+    QCOMPARE(form.openTimer.isActive(), safe != -1);
+    QCOMPARE(bench.sound.count(SafeSound), safe != -1 ? 1 : 0);
+    if (safe == -1) {
+        QTest::qWait(60);
+        QVERIFY(bench.ticks.empty());
+        QVERIFY(same(form.canvas().image(), before));
+        QCOMPARE(bench.state.nudges, 3);
+    }
+}
+
+void BonusTest::keyPicksASafeSilentlyWithTwoFrames()
+{
+    const std::uint32_t seed = 11;
+    Bench bench(seed);
+    TrickForm &form = bench.open();
+    bench.key(Qt::Key_Space);
+
+    const int chosen = Random(seed).below(Prizes::Safes);
+    QCOMPARE(form.chosenSafe(), chosen);
+    QVERIFY(bench.waitForClose());
+    QVERIFY(bench.sound.played.empty());
+
+    const auto &ticks = bench.ticks;
+    QCOMPARE(ticks.size(), size_t(3));
+    QVERIFY(same(bench.safeShown(ticks[0], chosen), safeFrame(1)));
+    QVERIFY(same(bench.safeShown(ticks[1], chosen), safeFrame(2)));
+    QVERIFY(!ticks[1].revealed);
+    QVERIFY(ticks[2].revealed);
+    for (const auto &tick : ticks)
+        QVERIFY(!same(bench.safeShown(tick, chosen), safeFrame(0)));
+
+    const int prize = Prizes::Unshuffled[chosen];
+    if (prize == Prizes::SixNudges) {
+        QCOMPARE(bench.state.nudges, 3 + 6);
+        QCOMPARE(bench.state.bonusWon, 100);
+    } else {
+        QCOMPARE(bench.state.nudges, 3);
+        QCOMPARE(bench.state.bonusWon, 100 + prize);
+        QCOMPARE(bench.state.spinWin, 7 + prize);
+    }
+}
+
+void BonusTest::choiceIsTakenOnlyOnceAndCannotBeCancelled()
+{
+    Bench bench(5);
+    TrickForm &form = bench.open();
+    const QImage safeFive = form.canvas().grab(bench.safeOnScreen(5));
+    // Time to try the rest before the reveal, and after it.
+    form.openTimer.setInterval(150);
+    form.closeTimer.setInterval(300);
+
+    bench.click(safeOnPicture(2).center());
+    bench.click(safeOnPicture(5).center());
+    bench.key();
+    bench.key(Qt::Key_Escape);
+    form.close();
+    QCOMPARE(form.chosenSafe(), 2);
+    QCOMPARE(bench.sound.count(SafeSound), 1);
+    QVERIFY(form.isVisible());
+    // No random safe was drawn for the keys.
+    QCOMPARE(bench.random.below(1000), Random(5).below(1000));
+
+    QVERIFY(bench.waitForReveal());
+    bench.click(safeOnPicture(4).center());
+    bench.key();
+    QCOMPARE(form.chosenSafe(), 2);
+    QCOMPARE(bench.sound.count(SafeSound), 1);
+    QCOMPARE(bench.state.bonusWon, 100);
+
+    QVERIFY(bench.waitForClose());
+    QCOMPARE(bench.state.bonusWon, 100 + 50);
+    QCOMPARE(bench.state.spinWin, 7 + 50);
+    QCOMPARE(bench.ticks.size(), size_t(4));
+    QVERIFY(same(form.canvas().grab(bench.safeOnScreen(5)), safeFive));
+}
+
+void BonusTest::sixNudgesAreAddedAtTheReveal()
+{
+    Bench bench;
+    TrickForm &form = bench.open();
+    bench.click(safeOnPicture(3).center());
+    QVERIFY(bench.waitForReveal());
+    QCOMPARE(bench.state.nudges, 3 + 6);
+    QCOMPARE(bench.state.spinWin, 7);
+    QCOMPARE(bench.state.bonusWon, 100);
+
+    QVERIFY(bench.waitForClose());
+    QCOMPARE(bench.state.nudges, 3 + 6);
+    QCOMPARE(bench.state.spinWin, 7);
+    QCOMPARE(bench.state.bonusWon, 100);
+
+    // "6 Nudges" is wider than the safe: a digit, a gap, then six letters.
+    const QRect safe = bench.safeOnScreen(3);
+    const auto &ticks = bench.ticks;
+    QCOMPARE(ticks.size(), size_t(4));
+    const Ink ink = newRedInk(ticks[2].canvas, ticks[3].canvas, safe.adjusted(-150, -30, 150, 30));
+    QCOMPARE(ink.glyphs, 7);
+    QVERIFY(ink.box.width() > SafeSide);
+    QVERIFY(std::abs(ink.box.center().x() - safe.center().x()) <= 4);
+    QVERIFY(ink.box.top() >= safe.top() && ink.box.top() <= safe.center().y());
+    QCOMPARE(form.chosenSafe(), 3);
+}
+
+void BonusTest::replacementPictureKeepsTheSafesOnIt_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("500 x 400") << QSize(500, 400);
+    QTest::newRow("702 x 521") << QSize(702, 521);
+}
+
+void BonusTest::replacementPictureKeepsTheSafesOnIt()
+{
+    QFETCH(QSize, size);
+
+    // Flat colour blocks survive the JPEG round trip nearly unchanged.
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(QColor(20, 40, 160));
+    {
+        QPainter painter(&picture);
+        painter.fillRect(0, 0, 24, 24, QColor(250, 250, 250));
+        painter.fillRect(size.width() - 24, size.height() - 24, 24, 24, QColor(240, 220, 0));
+    }
+    Bench bench;
+    QVERIFY(picture.save(bench.config.appPath + QStringLiteral("Bonus1.JPG"), "JPG", 95));
+    TrickForm &form = bench.open();
+
+    const QPoint origin((bench.config.screenWidth - size.width()) / 2,
+                        (bench.config.screenHeight - size.height()) / 2);
+    QCOMPARE(form.pictureOrigin(), origin);
+    const auto near = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) <= 30 && std::abs(qGreen(a) - qGreen(b)) <= 30
+            && std::abs(qBlue(a) - qBlue(b)) <= 30;
+    };
+    const Canvas &canvas = form.canvas();
+    for (const QPoint p : {QPoint(10, 10), QPoint(size.width() - 10, size.height() - 10),
+                           QPoint(size.width() / 2, size.height() / 2)})
+        QVERIFY(near(canvas.pixel(origin.x() + p.x(), origin.y() + p.y()), picture.pixel(p)));
+    if (origin.x() > 0 && origin.y() > 0)
+        QCOMPARE(canvas.pixel(origin.x() - 1, origin.y() - 1) & 0xffffff, 0u);
+
+    // A click on the picture's safe 0 opens the safe at that place.
+    bench.click(safeOnPicture(0).center());
+    QCOMPARE(form.chosenSafe(), 0);
+    QVERIFY(bench.waitForReveal());
+    const QRect safe = safeOnPicture(0).translated(origin);
+    QVERIFY(same(bench.ticks[0].canvas.copy(safe), safeFrame(0)));
+}
+
+void BonusTest::settlePaysLikeAKeyPress()
+{
+    // One seed whose random safe holds credits, one whose holds nudges.
+    std::optional<std::uint32_t> creditSeed, nudgeSeed;
+    for (std::uint32_t seed = 1; !creditSeed || !nudgeSeed; ++seed) {
+        const int safe = Random(seed).below(Prizes::Safes);
+        const bool nudges = Prizes::Unshuffled[safe] == Prizes::SixNudges;
+        (nudges ? nudgeSeed : creditSeed).emplace(seed);
+    }
+    for (const std::uint32_t seed : {*creditSeed, *nudgeSeed}) {
+        Bench shown(seed);
+        shown.open();
+        shown.key();
+        QVERIFY(shown.waitForClose());
+
+        Bench settled(seed);
+        TrickForm::settle(settled.state, settled.random, Prizes::Unshuffled);
+
+        QCOMPARE(settled.state.spinWin, shown.state.spinWin);
+        QCOMPARE(settled.state.bonusWon, shown.state.bonusWon);
+        QCOMPARE(settled.state.nudges, shown.state.nudges);
+        QVERIFY(shown.state.bonusWon != 100 || shown.state.nudges != 3);
+        // Both took one number from the game's random source.
+        QCOMPARE(settled.random.below(1000), shown.random.below(1000));
+    }
+}
+
+void BonusTest::lineOfBonusOpensTheScreenFromTheMachine()
+{
+    GameFixture game;
+    MainWindow &window = game.start();
+    GameState &s = game.state();
+    s.reelStops = {8, 9, 3}; // Bonus, Bonus, Bonus on the middle line
+    s.bet = 1;
+    const GameState before = s;
+
+    int screens = 0;
+    bool modalOverTheMachine = false;
+    ModalAnswerer answerer([&](QWidget *modal) {
+        auto *form = qobject_cast<TrickForm *>(modal);
+        if (!form || form->chosenSafe() != -1)
+            return;
+        ++screens;
+        modalOverTheMachine =
+            form->isModal() && form->parentWidget() == &window && form->isVisible();
+        form->openTimer.setInterval(15);
+        form->closeTimer.setInterval(40);
+        QTest::keyClick(&form->canvas(), Qt::Key_Space);
+    });
+    window.payout().evaluateLines();
+
+    QCOMPARE(screens, 1);
+    QVERIFY(modalOverTheMachine);
+    QVERIFY(answerer.messages.isEmpty());
+    QVERIFY(!QApplication::activeModalWidget());
+    const int credits = s.bonusWon - before.bonusWon;
+    const int nudges = s.nudges - before.nudges;
+    if (nudges == 0) {
+        QVERIFY2(credits == 250 || credits == 100 || credits == 50 || credits == 25,
+                 qPrintable(QString::number(credits)));
+        QCOMPARE(s.credits - before.credits, credits);
+    } else {
+        QCOMPARE(nudges, 6);
+        QCOMPARE(credits, 0);
+        QCOMPARE(s.credits, before.credits);
+    }
+}
+
+QTEST_MAIN(BonusTest)
+#include "tst_bonus.moc"
