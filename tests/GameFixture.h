@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -58,3 +59,21 @@ struct GameFixture
 
     GameState &state() { return window->state(); }
 };
+
+// How the recording double names the game's effects: the two sounds held in
+// memory by their size, the others by their file names.
+namespace GameSounds {
+
+inline QString memoryName(const QString &file)
+{
+    return QStringLiteral("memory:%1").arg(QFileInfo(GameFixture::gameDir() + "/" + file).size());
+}
+
+inline const QString StopSound = memoryName(QStringLiteral("Zand0.wav"));
+inline const QString TallySound = memoryName(QStringLiteral("Zand3.wav"));
+inline const QString CoinSound = QStringLiteral("Zand1.wav");
+inline const QString SafeSound = QStringLiteral("Zand5.wav");
+inline const QString WelcomeSound = QStringLiteral("Zand7.wav");
+inline const QString WinSound = QStringLiteral("ZandWin.wav");
+
+} // namespace GameSounds

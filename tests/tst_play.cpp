@@ -19,19 +19,7 @@
 
 using namespace ScreenProbe;
 
-namespace {
-
-QString memoryName(const QString &file)
-{
-    return QStringLiteral("memory:%1").arg(QFileInfo(GameFixture::gameDir() + "/" + file).size());
-}
-
-const QString StopSound = memoryName(QStringLiteral("Zand0.wav"));
-const QString TallySound = memoryName(QStringLiteral("Zand3.wav"));
-const QString WinSound = QStringLiteral("ZandWin.wav");
-const QString CoinSound = QStringLiteral("Zand1.wav");
-
-} // namespace
+using namespace GameSounds;
 
 class PlayTest : public QObject
 {

@@ -24,19 +24,9 @@
 
 using Ending = MusicOutput::Ending;
 
+using namespace GameSounds;
+
 namespace {
-
-QString memoryName(const QString &file)
-{
-    return QStringLiteral("memory:%1").arg(QFileInfo(GameFixture::gameDir() + "/" + file).size());
-}
-
-const QString StopSound = memoryName(QStringLiteral("Zand0.wav"));
-const QString TallySound = memoryName(QStringLiteral("Zand3.wav"));
-const QString CoinSound = QStringLiteral("Zand1.wav");
-const QString SafeSound = QStringLiteral("Zand5.wav");
-const QString WelcomeSound = QStringLiteral("Zand7.wav");
-const QString WinSound = QStringLiteral("ZandWin.wav");
 
 QString track(int n)
 {
