@@ -41,6 +41,7 @@ public:
     MusicBox &music() { return *m_music; }
     Nudger &nudger() { return *m_nudger; }
     Payout &payout() { return *m_payout; }
+    ReelSpinner &spinner() { return *m_spinner; }
     Random &random() { return m_random; }
     const Pictures &pictures() const { return m_pictures; }
     const SavedGameFile &savedGames() const { return *m_savedGames; }

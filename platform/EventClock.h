@@ -4,9 +4,12 @@
 
 #include <QElapsedTimer>
 
+#include <chrono>
+
 // The real tick counter. Waiting hands the thread to Qt's event loop until an
-// event arrives or a precise timer marks the deadline, so an animation that
-// waits for its next frame costs no processor time.
+// event arrives or a timer rings shortly before the deadline; the last
+// stretch is slept, so an animation that waits for its next frame costs no
+// processor time and wakes as the counter reaches the deadline.
 class EventClock final : public Clock
 {
 public:
@@ -17,5 +20,8 @@ public:
     void pumpUntil(std::uint32_t deadline) override;
 
 private:
+    // Time left until the counter reaches `deadline` (negative once it has).
+    std::chrono::nanoseconds untilDeadline(std::uint32_t deadline) const;
+
     QElapsedTimer m_elapsed;
 };

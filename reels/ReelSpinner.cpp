@@ -69,7 +69,11 @@ void ReelSpinner::spinReels()
                 }
             }
         }
-        m_clock.pumpUntil(lastTick + TickMs);
+        // The last frame is shown at once: no wait for a tick that never comes.
+        if (step == Ticks)
+            m_clock.pumpEvents();
+        else
+            m_clock.pumpUntil(lastTick + TickMs);
     }
 }
 
