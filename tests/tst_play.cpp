@@ -40,6 +40,8 @@ private slots:
     void nudgesMoveOneStopAndPayLikeASpin();
     void noNudgeDuringASpinAndCoinsSurviveANudge();
     void accountsBalanceOverManySpins();
+    void gameChangingMenusAreShutWhileTheReelsMove();
+    void closingDuringANudgeSettlesItsWin();
 
 private:
     GameState &state() { return m_game->state(); }
@@ -454,6 +456,57 @@ void PlayTest::accountsBalanceOverManySpins()
     QCOMPARE(state().spins, 200);
     QCOMPARE(std::int64_t(state().credits) + state().totalBets - state().borrowed, paid + bonus);
     QCOMPARE(std::int64_t(state().bonusWon), bonus);
+}
+
+void PlayTest::gameChangingMenusAreShutWhileTheReelsMove()
+{
+    QAction *newGame = nullptr;
+    for (QAction *action : window().findChildren<QAction *>())
+        if (action->text() == QStringLiteral("&New Game"))
+            newGame = action;
+    QVERIFY(newGame);
+    QVERIFY(newGame->isEnabled());
+    bool enabledDuringSpin = true, enabledDuringNudge = true;
+    m_game->clock.onPump = [&] { enabledDuringSpin = enabledDuringSpin && newGame->isEnabled(); };
+    window().controls().betMax();
+    QVERIFY(!enabledDuringSpin);
+    QVERIFY(newGame->isEnabled());
+
+    state().reelStops = {1, 9, 11};
+    state().lastBet = 1;
+    state().nudges = 2;
+    window().payout().evaluateLines();
+    m_game->clock.onPump = [&] { enabledDuringNudge = enabledDuringNudge && newGame->isEnabled(); };
+    press(290, 250);
+    m_game->clock.onPump = nullptr;
+    QCOMPARE(state().nudges, 1);
+    QVERIFY(!enabledDuringNudge);
+    QVERIFY(newGame->isEnabled());
+}
+
+void PlayTest::closingDuringANudgeSettlesItsWin()
+{
+    // 2, 9, 8 with two coins: nudging reel 1 wins 250, and the window is
+    // closed in the middle of the count-up.
+    state().reelStops = {2, 9, 8};
+    state().lastBet = 2;
+    state().nudges = 1;
+    state().bet = 2;
+    window().payout().evaluateLines();
+    state().bet = 0;
+    const int credits = state().credits;
+    m_game->clock.onPump = [&] {
+        if (m_game->sound.count(TallySound) == 10)
+            window().close();
+    };
+    m_game->sound.played.clear();
+    press(290, 250);
+    m_game->clock.onPump = nullptr;
+    QVERIFY(!window().isVisible());
+    QCOMPARE(m_game->sound.count(TallySound), 10);
+    QCOMPARE(state().credits, credits + 250);
+    QCOMPARE(m_game->window->savedGames().load(8).values.credits, credits + 250);
+    QCOMPARE(m_game->window->savedGames().load(8).values.nudges, 2);
 }
 
 QTEST_MAIN(PlayTest)
