@@ -12,7 +12,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(Config::applicationTitle());
+    // The desktop's name for the program; a theme changes only the caption
+    // (no display name, which Qt would append to every caption).
     QApplication::setApplicationName(Config::applicationTitle());
 
     SdlAudio audio;
