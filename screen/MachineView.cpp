@@ -64,22 +64,24 @@ QFont MachineView::captionFont() const
     return font;
 }
 
-QFont MachineView::nudgeCaptionFont() const
+// The Nudges counter is bold throughout, in three sizes by the layout width.
+QFont MachineView::counterFont(int small, int medium, int large) const
 {
     QFont font(FontFamily);
     const int width = m_config.layoutWidth;
-    font.setPointSize(width < 800 ? 8 : width > 900 ? 12 : 10);
+    font.setPointSize(width < 800 ? small : width > 900 ? large : medium);
     font.setBold(true);
     return font;
 }
 
+QFont MachineView::nudgeCaptionFont() const
+{
+    return counterFont(8, 10, 12);
+}
+
 QFont MachineView::nudgeNumberFont() const
 {
-    QFont font(FontFamily);
-    const int width = m_config.layoutWidth;
-    font.setPointSize(width < 800 ? 14 : width > 900 ? 24 : 18);
-    font.setBold(true);
-    return font;
+    return counterFont(14, 18, 24);
 }
 
 void MachineView::drawCaption(const QString &text, int x, int anchorY, bool rightEnd)

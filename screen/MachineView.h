@@ -56,6 +56,7 @@ public:
     QFont nudgeNumberFont() const;
 
 private:
+    QFont counterFont(int small, int medium, int large) const;
     void drawCaption(const QString &text, int x, int anchorY, bool rightEnd);
     void drawPanel(const QRect &design, const QImage &darkPicture, bool lit);
     void drawMasked(const QImage &picture, const QImage &mask, const QRect &source,
