@@ -21,6 +21,25 @@ using namespace ScreenProbe;
 
 using namespace GameSounds;
 
+namespace {
+
+// What the pay table gives for these stops on the lines bet, counting a
+// bonus line as `bonusPrize` credits.
+int paidFor(const std::array<int, 3> &stops, int linesBet, int bonusPrize = 0)
+{
+    int paid = 0;
+    for (int line = 0; line < 3; ++line) {
+        const int row = PayTable::LineRows[line];
+        const auto judged = PayTable::judge(Strips::visible(0, stops[0])[row],
+                                            Strips::visible(1, stops[1])[row],
+                                            Strips::visible(2, stops[2])[row], line < linesBet);
+        paid += judged.outcome == PayTable::Outcome::Bonus ? bonusPrize : judged.pay;
+    }
+    return paid;
+}
+
+} // namespace
+
 class PlayTest : public QObject
 {
     Q_OBJECT
@@ -211,14 +230,7 @@ void PlayTest::closingDuringASpinSettlesItAndSavesTheCredits()
     QCOMPARE(state().spinWin, 0);
 
     // The win, whatever it was, is in the credits that were saved.
-    int expected = 0;
-    for (int line = 0; line < 3; ++line) {
-        const int row = PayTable::LineRows[line];
-        const auto judged = PayTable::judge(Strips::visible(0, stopsAtClose[0])[row],
-                                            Strips::visible(1, stopsAtClose[1])[row],
-                                            Strips::visible(2, stopsAtClose[2])[row], true);
-        expected += judged.outcome == PayTable::Outcome::Bonus ? 100 : judged.pay;
-    }
+    const int expected = paidFor(stopsAtClose, 3, 100);
     QCOMPARE(state().credits, 997 + expected);
     QCOMPARE(m_game->window->savedGames().load(8).values.credits, 997 + expected);
 }
@@ -425,16 +437,7 @@ void PlayTest::accountsBalanceOverManySpins()
     ModalAnswerer answerer([](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Space); });
     window().newGame();
     std::int64_t paid = 0, bonus = 0;
-    const auto judge = [&] {
-        for (int line = 0; line < 3; ++line) {
-            const int row = PayTable::LineRows[line];
-            const auto j = PayTable::judge(Strips::visible(0, state().reelStops[0])[row],
-                                           Strips::visible(1, state().reelStops[1])[row],
-                                           Strips::visible(2, state().reelStops[2])[row],
-                                           line < state().lastBet);
-            paid += j.pay;
-        }
-    };
+    const auto judge = [&] { paid += paidFor(state().reelStops, state().lastBet); };
     for (int spin = 0; spin < 200; ++spin) {
         const int bonusBefore = state().bonusWon;
         if (state().credits < 3) { // borrow, as the player would
