@@ -71,6 +71,8 @@ private:
     void bonusPays(int prize);
 
     std::unique_ptr<GameFixture> m_game;
+    // Picks a safe whenever a random spin happens to open the bonus screen.
+    std::unique_ptr<ModalAnswerer> m_answerer;
     int m_bonusGames = 0;
 };
 
@@ -79,11 +81,13 @@ void PlayTest::init()
     m_game = std::make_unique<GameFixture>();
     m_game->addAssets({CoinSound, WinSound});
     m_game->start();
+    m_answerer = std::make_unique<ModalAnswerer>();
     m_bonusGames = 0;
 }
 
 void PlayTest::cleanup()
 {
+    m_answerer.reset();
     m_game.reset();
 }
 
@@ -433,8 +437,6 @@ void PlayTest::noNudgeDuringASpinAndCoinsSurviveANudge()
 
 void PlayTest::accountsBalanceOverManySpins()
 {
-    // The bonus screen picks a safe by itself here: any key.
-    ModalAnswerer answerer([](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Space); });
     window().newGame();
     std::int64_t paid = 0, bonus = 0;
     const auto judge = [&] { paid += paidFor(state().reelStops, state().lastBet); };
