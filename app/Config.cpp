@@ -39,6 +39,12 @@ QString Config::findAsset(const QString &name) const
     return {};
 }
 
+QString Config::assetPath(const QString &name) const
+{
+    const QString found = findAsset(name);
+    return found.isEmpty() ? appPath + name : found;
+}
+
 void Config::readTestingIni()
 {
     const QString path = findAsset(QStringLiteral("Testing.ini"));

@@ -29,6 +29,9 @@ struct Config
     // The full name of an asset file beside the executable, matched without
     // regard to letter case; empty when no such file exists.
     QString findAsset(const QString &name) const;
+    // The same, but the plain name beside the executable when none exists
+    // (for files whose absence the player hears or is told about).
+    QString assetPath(const QString &name) const;
 
     // Reads the optional Testing.ini (section Settings: SoundRoot, AboutName)
     // when it exists; keys that are absent keep their current values.

@@ -13,9 +13,8 @@ MusicBox::MusicBox(const Config &config, GameState &state, MusicOutput &output, 
     , m_output(output)
 {
     for (int n = 0; n < Playlist::Tracks; ++n) {
-        const QString name = m_config.soundRoot + QString::number(n) + QStringLiteral(".mid");
-        const QString found = m_config.findAsset(name);
-        m_files[n] = found.isEmpty() ? m_config.appPath + name : found;
+        m_files[n] = m_config.assetPath(m_config.soundRoot + QString::number(n)
+                                        + QStringLiteral(".mid"));
     }
     m_output.onEnded = [this](MusicOutput::Ending ending) { ended(ending); };
     timer.setInterval(100);

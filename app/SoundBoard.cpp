@@ -33,12 +33,14 @@ SoundBoard::SoundBoard(const Config &config, GameState &state, SoundOutput &outp
 
 bool SoundBoard::loadSoundBuffers(QString *error)
 {
-    const auto pathOf = [this](const QString &suffix) {
-        const QString found = m_config.findAsset(m_config.soundRoot + suffix);
-        return found.isEmpty() ? m_config.appPath + m_config.soundRoot + suffix : found;
-    };
     return readWhole(pathOf(QStringLiteral("0.wav")), m_stopSound, error)
         && readWhole(pathOf(QStringLiteral("3.wav")), m_tallySound, error);
+}
+
+// Built at every call: a theme's file may come or go while the game runs.
+QString SoundBoard::pathOf(const QString &suffix) const
+{
+    return m_config.assetPath(m_config.soundRoot + suffix);
 }
 
 // Sounds are not played while a closing game settles its last spin.
@@ -55,11 +57,8 @@ void SoundBoard::playBuffer(const QByteArray &buffer)
 
 void SoundBoard::playFile(const QString &suffix)
 {
-    if (silent())
-        return;
-    const QString name = m_config.soundRoot + suffix;
-    const QString found = m_config.findAsset(name);
-    m_output.playFile(found.isEmpty() ? m_config.appPath + name : found);
+    if (!silent())
+        m_output.playFile(pathOf(suffix));
 }
 
 void SoundBoard::playStop()
@@ -91,9 +90,7 @@ void SoundBoard::playWin()
 {
     if (m_state.appClosing)
         return;
-    const QString name = m_config.soundRoot + QStringLiteral("Win.wav");
-    const QString found = m_config.findAsset(name);
-    m_output.playFile(found.isEmpty() ? m_config.appPath + name : found);
+    m_output.playFile(pathOf(QStringLiteral("Win.wav")));
     while (m_output.isPlaying() && !m_state.appClosing)
         m_clock.pumpUntil(m_clock.ticks() + 10);
 }

@@ -30,6 +30,7 @@ public:
     void playWin();
 
 private:
+    QString pathOf(const QString &suffix) const;
     void playFile(const QString &suffix);
     void playBuffer(const QByteArray &buffer);
     bool silent() const;
