@@ -1,7 +1,7 @@
 #include "Controls.h"
 
-#include "app/Config.h"
-#include "app/GameState.h"
+#include "game/Config.h"
+#include "game/GameState.h"
 #include "app/MusicBox.h"
 #include "app/SoundBoard.h"
 #include "reels/Nudger.h"
@@ -11,6 +11,8 @@
 #include "screen/MachineView.h"
 
 #include <Qt>
+
+namespace zand {
 
 namespace {
 // Nudge zones: the nudge lights over the reels (design x ranges).
@@ -176,3 +178,5 @@ void Controls::nudge(int reel)
     m_parts.nudger.nudgeReel(reel);
     emit busyChanged(false);
 }
+
+} // namespace zand

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+namespace zand {
+
 class Lights;
 class MachineView;
 class MusicBox;
@@ -60,3 +62,5 @@ private:
     Parts m_parts;
     std::function<void(const QString &)> m_notify;
 };
+
+} // namespace zand

@@ -2,11 +2,11 @@
 
 #include "app/Controls.h"
 #include "app/MusicBox.h"
-#include "app/Scale.h"
+#include "game/Scale.h"
 #include "app/SoundBoard.h"
-#include "bonus/Prizes.h"
+#include "game/Prizes.h"
 #include "bonus/TrickForm.h"
-#include "dialogs/SavedGame.h"
+#include "game/SavedGame.h"
 #include "platform/Canvas.h"
 #include "reels/Nudger.h"
 #include "reels/Payout.h"
@@ -22,25 +22,8 @@
 
 #include <cstdio>
 
-namespace {
+namespace zand {
 
-GameRecord recordOf(const GameState &s)
-{
-    return {s.credits, s.borrowed, s.spins, s.totalBets, s.bonusWon, s.bonusPts, s.nudges};
-}
-
-void restore(GameState &s, const GameRecord &r)
-{
-    s.credits = r.credits;
-    s.borrowed = r.borrowed;
-    s.spins = r.spins;
-    s.totalBets = r.totalBets;
-    s.bonusWon = r.bonusWon;
-    s.bonusPts = r.bonusPts;
-    s.nudges = r.nudges;
-}
-
-} // namespace
 
 MainWindow::MainWindow(Platform platform, QWidget *parent)
     : QMainWindow(parent)
@@ -101,8 +84,8 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
     m_savedGames = std::make_unique<SavedGameFile>(
         m_platform.savedGamePath.isEmpty() ? SavedGameFile::defaultPath(m_config.exeBaseName)
                                            : m_platform.savedGamePath);
-    const SavedGameFile::Loaded loaded = m_savedGames->load(8);
-    restore(m_state, loaded.values);
+    const SavedGameFile::Loaded loaded = m_savedGames->load(SavedGameFile::CurrentGameSlot);
+    m_state.record() = loaded.values;
     m_gameLoaded = true;
 
     if (m_config.logicalDpi < 100)
@@ -201,7 +184,7 @@ void MainWindow::saveCurrentGame()
     if (!m_gameLoaded)
         return;
     QString error;
-    if (!m_savedGames->save(8, QStringLiteral("CurrentGame"), recordOf(m_state), &error))
+    if (!m_savedGames->save(SavedGameFile::CurrentGameSlot, QStringLiteral("CurrentGame"), m_state.record(), &error))
         showError(error);
 }
 
@@ -214,3 +197,5 @@ void MainWindow::showInformation(const QString &text)
 {
     QMessageBox::information(this, Config::applicationTitle(), text);
 }
+
+} // namespace zand

@@ -1,15 +1,19 @@
 #pragma once
 
-#include "app/Config.h"
-#include "app/GameState.h"
+#include "game/Config.h"
+#include "game/GameState.h"
 #include "app/Platform.h"
-#include "platform/Random.h"
+#include "game/Random.h"
 #include "screen/Pictures.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
 #include <memory>
+
+class QAction;
+
+namespace zand {
 
 class Canvas;
 class Controls;
@@ -21,7 +25,6 @@ class Payout;
 class ReelSpinner;
 class SavedGameFile;
 class SoundBoard;
-class QAction;
 
 // The main window: the machine, its menu, its start-up and its close.
 class MainWindow : public QMainWindow
@@ -84,3 +87,5 @@ private:
     bool m_closeWaiting = false;
     int m_busy = 0;
 };
+
+} // namespace zand

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace zand {
+
 class Clock;
 class MusicOutput;
 class SoundOutput;
@@ -17,3 +19,5 @@ struct Platform
     QString exeFileName;   // the executable's file name
     QString savedGamePath; // empty: the user's configuration directory
 };
+
+} // namespace zand

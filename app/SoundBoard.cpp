@@ -1,11 +1,13 @@
 #include "SoundBoard.h"
 
-#include "app/Config.h"
-#include "app/GameState.h"
+#include "game/Config.h"
+#include "game/GameState.h"
 #include "platform/Clock.h"
 #include "platform/SoundOutput.h"
 
 #include <QFile>
+
+namespace zand {
 
 namespace {
 
@@ -94,3 +96,5 @@ void SoundBoard::playWin()
     while (m_output.isPlaying() && !m_state.appClosing)
         m_clock.pumpUntil(m_clock.ticks() + 10);
 }
+
+} // namespace zand

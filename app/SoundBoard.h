@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace zand {
+
 class Clock;
 class SoundOutput;
 struct Config;
@@ -42,3 +44,5 @@ private:
     QByteArray m_stopSound;
     QByteArray m_tallySound;
 };
+
+} // namespace zand

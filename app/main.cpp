@@ -1,4 +1,4 @@
-#include "app/Config.h"
+#include "game/Config.h"
 #include "app/MainWindow.h"
 #include "platform/EventClock.h"
 #include "platform/SdlAudio.h"
@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+
+using namespace zand;
 
 int main(int argc, char *argv[])
 {

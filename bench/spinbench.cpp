@@ -8,7 +8,7 @@
 // Without --screen the platform's screen decides, e.g.
 // QT_QPA_PLATFORM=offscreen:configfile=<build>/screens/1920x1080_96.json.
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "app/MainWindow.h"
 #include "app/MusicBox.h"
 #include "platform/EventClock.h"
@@ -31,6 +31,8 @@
 #include <ctime>
 #include <optional>
 #include <vector>
+
+using namespace zand;
 
 namespace {
 

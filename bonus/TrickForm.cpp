@@ -1,17 +1,19 @@
 #include "TrickForm.h"
 
-#include "app/Config.h"
-#include "app/GameState.h"
+#include "game/Config.h"
+#include "game/GameState.h"
 #include "app/SoundBoard.h"
-#include "bonus/Prizes.h"
+#include "game/Prizes.h"
 #include "platform/Canvas.h"
 #include "platform/Jpeg.h"
-#include "platform/Random.h"
+#include "game/Random.h"
 #include "screen/Pictures.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QVBoxLayout>
+
+namespace zand {
 
 namespace {
 constexpr int SafeSide = 76;
@@ -179,3 +181,5 @@ void TrickForm::done(int result)
     closeTimer.stop();
     QDialog::done(result);
 }
+
+} // namespace zand

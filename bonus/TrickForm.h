@@ -7,6 +7,8 @@
 
 #include <array>
 
+namespace zand {
+
 class Canvas;
 class Random;
 class SoundBoard;
@@ -64,3 +66,5 @@ private:
     bool m_prizeShown = false;
     bool m_paid = false;
 };
+
+} // namespace zand

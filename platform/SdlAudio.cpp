@@ -8,6 +8,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+namespace zand {
+
 namespace {
 
 constexpr int SampleRate = 44100;
@@ -150,3 +152,5 @@ QString SdlAudio::findSoundFonts()
         return usable.first();
     return usable.join(QLatin1Char(':'));
 }
+
+} // namespace zand

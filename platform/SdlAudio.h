@@ -14,6 +14,8 @@
 struct Mix_Chunk;
 struct _Mix_Music;
 
+namespace zand {
+
 struct MixChunkDeleter {
     void operator()(Mix_Chunk *chunk) const;
 };
@@ -113,3 +115,5 @@ private:
     std::atomic<int> m_soundingSerial{0}; // the play the mixer is sounding
     QObject m_mainThread;             // receives the end notifications
 };
+
+} // namespace zand

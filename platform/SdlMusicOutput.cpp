@@ -4,6 +4,8 @@
 
 #include <SDL_mixer.h>
 
+namespace zand {
+
 // Each play() gets a serial number and ends with exactly one notification.
 // Whoever takes the serial out of m_soundingSerial first reports the end: the
 // mixer's hook when the track runs out (Successful), or close() and play()
@@ -118,3 +120,5 @@ void SdlMusicOutput::deliver(int serial, Ending ending)
     if (onEnded)
         onEnded(ending);
 }
+
+} // namespace zand

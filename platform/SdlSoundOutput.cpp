@@ -9,6 +9,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace zand {
+
 namespace {
 
 constexpr int EffectChannel = 0;
@@ -142,3 +144,5 @@ void SdlSoundOutput::start(Mix_Chunk *chunk)
     if (chunk)
         Mix_PlayChannel(EffectChannel, chunk, 0);
 }
+
+} // namespace zand

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+namespace zand {
+
 // The game's sound effects go through one voice: a new effect cuts off the
 // one that is playing, as the machine's cabinet speaker always did.
 class SoundOutput
@@ -45,3 +47,5 @@ public:
 
     std::function<void(Ending)> onEnded;
 };
+
+} // namespace zand

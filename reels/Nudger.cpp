@@ -1,16 +1,18 @@
 #include "Nudger.h"
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "app/SoundBoard.h"
 #include "platform/Canvas.h"
 #include "reels/Pacing.h"
 #include "reels/Payout.h"
-#include "reels/Strips.h"
+#include "game/Strips.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
 #include "screen/Pictures.h"
 
 #include <QPainter>
+
+namespace zand {
 
 namespace {
 // Bounce of a nudged reel, in plain pixels: twice the landing bounce.
@@ -101,3 +103,5 @@ void Nudger::bounceReel(int reel)
     // some of the rows below the grabbed image.
     m_view.drawReel(reel);
 }
+
+} // namespace zand

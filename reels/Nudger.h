@@ -1,5 +1,7 @@
 #pragma once
 
+namespace zand {
+
 class Clock;
 class Lights;
 class MachineView;
@@ -31,3 +33,5 @@ private:
     SoundBoard &m_sound;
     Clock &m_clock;
 };
+
+} // namespace zand

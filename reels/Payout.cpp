@@ -1,13 +1,15 @@
 #include "Payout.h"
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "app/SoundBoard.h"
-#include "reels/CountUp.h"
+#include "game/CountUp.h"
 #include "reels/Pacing.h"
-#include "reels/PayTable.h"
-#include "reels/Strips.h"
+#include "game/PayTable.h"
+#include "game/Strips.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
+
+namespace zand {
 
 Payout::Payout(MachineView &view, Lights &lights, GameState &state, SoundBoard &sound,
                Clock &clock)
@@ -100,3 +102,5 @@ void Payout::countUpWinnings()
         waitSeconds(m_clock, s, 0.075);
     }
 }
+
+} // namespace zand

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+namespace zand {
+
 class Clock;
 class Lights;
 class MachineView;
@@ -32,3 +34,5 @@ private:
     Clock &m_clock;
     std::function<void()> m_bonusGame;
 };
+
+} // namespace zand

@@ -1,14 +1,16 @@
 #include "ReelSpinner.h"
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "platform/Canvas.h"
 #include "platform/Clock.h"
-#include "platform/Random.h"
+#include "game/Random.h"
 #include "app/SoundBoard.h"
 #include "screen/MachineView.h"
 #include "screen/Pictures.h"
 
 #include <QImage>
+
+namespace zand {
 
 namespace {
 // Landing bounce, in plain pixels below (+) or above (-) the rest position,
@@ -89,3 +91,5 @@ void ReelSpinner::frame(int reel, int d)
         m_view.drawReel(reel);
     }
 }
+
+} // namespace zand

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace zand {
+
 class Clock;
 class MachineView;
 class Random;
@@ -37,3 +39,5 @@ private:
     SoundBoard &m_sound;
     std::array<int, 3> m_blurOffset{};
 };
+
+} // namespace zand

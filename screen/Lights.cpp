@@ -1,8 +1,10 @@
 #include "Lights.h"
 
-#include "app/GameState.h"
-#include "platform/Random.h"
+#include "game/GameState.h"
+#include "game/Random.h"
 #include "screen/MachineView.h"
+
+namespace zand {
 
 Lights::Lights(MachineView &view, GameState &state, Random &random, QObject *parent)
     : QObject(parent)
@@ -93,3 +95,5 @@ void Lights::winLinesTick()
             m_view.drawLineLight(line, m_winLineBlinkPhase);
     }
 }
+
+} // namespace zand

@@ -2,10 +2,12 @@
 // dark, whenever its owner changes it.
 #include "MachineView.h"
 
-#include "app/Config.h"
-#include "app/GameState.h"
+#include "game/Config.h"
+#include "game/GameState.h"
 #include "platform/Canvas.h"
 #include "screen/Pictures.h"
+
+namespace zand {
 
 namespace {
 
@@ -126,3 +128,5 @@ void MachineView::drawLogo()
     const QRect target(left, left, m_pictures.logo.width(), m_pictures.logo.height());
     drawMasked(m_pictures.logo, m_pictures.logoMask, m_pictures.logo.rect(), target);
 }
+
+} // namespace zand

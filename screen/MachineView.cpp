@@ -1,10 +1,12 @@
 #include "MachineView.h"
 
-#include "app/Config.h"
-#include "app/GameState.h"
+#include "game/Config.h"
+#include "game/GameState.h"
 #include "platform/Canvas.h"
-#include "reels/Strips.h"
+#include "game/Strips.h"
 #include "screen/Pictures.h"
+
+namespace zand {
 
 namespace {
 const QString FontFamily = QStringLiteral("DejaVu Sans");
@@ -193,3 +195,5 @@ void MachineView::drawBlurredReel(int reel, int offset)
     m_canvas.copy(strip, QRect(0, 0, window.width(), height - first),
                   QRect(window.left(), window.top() + first, window.width(), height - first));
 }
+
+} // namespace zand

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QRect>
 
+namespace zand {
+
 class Canvas;
 struct Config;
 struct GameState;
@@ -68,3 +70,5 @@ private:
     GameState &m_state;
     const Pictures &m_pictures;
 };
+
+} // namespace zand

@@ -1,9 +1,11 @@
 #include "Pictures.h"
 
-#include "app/Config.h"
+#include "game/Config.h"
 #include "platform/Jpeg.h"
 
 #include <QFile>
+
+namespace zand {
 
 namespace {
 
@@ -125,3 +127,5 @@ void Pictures::prepareReelArt(const Config &config)
     reelPitch = config.scale(104);
     blurHeight = scaledBlurStrip.height();
 }
+
+} // namespace zand

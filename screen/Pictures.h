@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace zand {
+
 struct Config;
 
 // The machine's pictures: the built-in artwork, the theme's replacement files
@@ -60,3 +62,5 @@ struct Pictures
 private:
     void replaceFrom(const Config &config, const QString &fileName, QImage &picture);
 };
+
+} // namespace zand

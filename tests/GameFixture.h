@@ -13,6 +13,8 @@
 
 #include <memory>
 
+namespace zand {
+
 // A game in a window of its own, in a fresh directory with the two sounds it
 // cannot start without, and a saved-game file of its own.
 struct GameFixture
@@ -77,3 +79,5 @@ inline const QString WelcomeSound = QStringLiteral("Zand7.wav");
 inline const QString WinSound = QStringLiteral("ZandWin.wav");
 
 } // namespace GameSounds
+
+} // namespace zand

@@ -7,13 +7,13 @@
 #include "doubles/FakeClock.h"
 #include "doubles/RecordingSound.h"
 
-#include "app/Config.h"
-#include "app/GameState.h"
+#include "game/Config.h"
+#include "game/GameState.h"
 #include "app/SoundBoard.h"
-#include "bonus/Prizes.h"
+#include "game/Prizes.h"
 #include "bonus/TrickForm.h"
 #include "platform/Canvas.h"
-#include "platform/Random.h"
+#include "game/Random.h"
 #include "reels/Payout.h"
 #include "screen/Pictures.h"
 
@@ -26,6 +26,8 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+
+using namespace zand;
 
 using namespace ScreenProbe;
 

@@ -10,6 +10,8 @@
 #include <QDialog>
 #include <QTest>
 
+using namespace zand;
+
 using namespace ScreenProbe;
 
 class LightsTest : public QObject

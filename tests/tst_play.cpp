@@ -5,17 +5,19 @@
 #include "ScreenProbe.h"
 
 #include "app/Controls.h"
-#include "dialogs/SavedGame.h"
+#include "game/SavedGame.h"
 #include "platform/Canvas.h"
 #include "reels/Nudger.h"
 #include "reels/Payout.h"
-#include "reels/PayTable.h"
-#include "reels/Strips.h"
+#include "game/PayTable.h"
+#include "game/Strips.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
 
 #include <QFileInfo>
 #include <QTest>
+
+using namespace zand;
 
 using namespace ScreenProbe;
 

@@ -4,7 +4,7 @@
 #include "GameFixture.h"
 
 #include "app/Controls.h"
-#include "platform/Random.h"
+#include "game/Random.h"
 #include "reels/Payout.h"
 #include "screen/Lights.h"
 
@@ -13,6 +13,8 @@
 #include <array>
 #include <climits>
 #include <vector>
+
+using namespace zand;
 
 namespace {
 

@@ -1,18 +1,20 @@
 // The game's rules that need no window: scaling, strips, the pay table, the
 // count-up, the bonus prizes, the playlist and the start-up names.
-#include "app/Config.h"
-#include "app/Playlist.h"
-#include "app/Scale.h"
-#include "bonus/Prizes.h"
-#include "platform/Random.h"
-#include "reels/CountUp.h"
-#include "reels/PayTable.h"
-#include "reels/Strips.h"
+#include "game/Config.h"
+#include "game/Playlist.h"
+#include "game/Scale.h"
+#include "game/Prizes.h"
+#include "game/Random.h"
+#include "game/CountUp.h"
+#include "game/PayTable.h"
+#include "game/Strips.h"
 
 #include <QTest>
 
 #include <algorithm>
 #include <map>
+
+using namespace zand;
 
 class RulesTest : public QObject
 {

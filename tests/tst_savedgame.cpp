@@ -1,4 +1,4 @@
-#include "dialogs/SavedGame.h"
+#include "game/SavedGame.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -19,6 +19,8 @@
 
 #include <sys/resource.h>
 #include <unistd.h>
+
+using namespace zand;
 
 namespace {
 

@@ -3,13 +3,15 @@
 #include "GameFixture.h"
 #include "ScreenProbe.h"
 
-#include "app/Scale.h"
+#include "game/Scale.h"
 #include "platform/Canvas.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
 
 #include <QFontMetrics>
 #include <QTest>
+
+using namespace zand;
 
 using namespace ScreenProbe;
 

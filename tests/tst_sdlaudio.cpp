@@ -15,6 +15,8 @@
 #include <memory>
 #include <numbers>
 
+using namespace zand;
+
 using Ending = MusicOutput::Ending;
 
 namespace {

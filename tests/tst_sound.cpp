@@ -22,6 +22,8 @@
 #include <cstdlib>
 #include <optional>
 
+using namespace zand;
+
 using Ending = MusicOutput::Ending;
 
 using namespace GameSounds;

@@ -4,13 +4,15 @@
 #include "ModalAnswerer.h"
 
 #include "app/Controls.h"
-#include "dialogs/SavedGame.h"
+#include "game/SavedGame.h"
 #include "platform/Jpeg.h"
 #include "screen/Pictures.h"
 
 #include <QBuffer>
 #include <QScreen>
 #include <QTest>
+
+using namespace zand;
 
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+namespace zand {
+
 // The background music plays the tracks 0 to 4 that exist, in a cycle.
 namespace Playlist {
 
@@ -14,3 +16,5 @@ constexpr int Pending = 10; // track + 10: its start waits for the music timer
 int next(int current, const std::function<bool(int)> &exists);
 
 } // namespace Playlist
+
+} // namespace zand

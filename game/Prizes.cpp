@@ -1,8 +1,10 @@
 #include "Prizes.h"
 
-#include "platform/Random.h"
+#include "game/Random.h"
 
 #include <utility>
+
+namespace zand {
 
 namespace Prizes {
 
@@ -17,3 +19,5 @@ std::array<int, Safes> shuffled(Random &random)
 }
 
 } // namespace Prizes
+
+} // namespace zand

@@ -1,11 +1,13 @@
 #include "Config.h"
 
-#include "app/Scale.h"
-#include "platform/ProfileFile.h"
+#include "game/Scale.h"
+#include "game/ProfileFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+namespace zand {
 
 namespace {
 constexpr int MaxTitleLength = 30;
@@ -60,3 +62,5 @@ QString Config::manualCaption() const
 {
     return QLatin1Char('&') + gameTitle + QStringLiteral(" Manual");
 }
+
+} // namespace zand

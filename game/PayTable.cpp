@@ -1,6 +1,8 @@
 #include "PayTable.h"
 
-#include "reels/Strips.h"
+#include "game/Strips.h"
+
+namespace zand {
 
 namespace PayTable {
 
@@ -16,3 +18,5 @@ Line judge(int a, int b, int c, bool bet)
 }
 
 } // namespace PayTable
+
+} // namespace zand

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+namespace zand {
+
 namespace Scale {
 
 int layoutWidth(int screenWidth, int screenHeight)
@@ -29,3 +31,5 @@ int x(int v, int width)
 }
 
 } // namespace Scale
+
+} // namespace zand

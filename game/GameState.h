@@ -3,11 +3,11 @@
 #include <array>
 #include <cstdint>
 
-// Everything the machine knows about the game in play. One instance lives
-// for the whole run; every part of the game reads and writes it directly.
-struct GameState
+namespace zand {
+
+// The game itself: the seven values a saved game holds, restored at start-up.
+struct GameRecord
 {
-    // The game itself: saved with it, restored at start-up.
     std::int32_t credits = 1000;
     std::int32_t borrowed = 1000;
     std::int32_t spins = 0;
@@ -15,6 +15,16 @@ struct GameState
     std::int32_t bonusWon = 0;
     std::int32_t bonusPts = 0;
     std::int32_t nudges = 0;
+
+    friend bool operator==(const GameRecord &, const GameRecord &) = default;
+};
+
+// Everything the machine knows about the game in play. One instance lives
+// for the whole run; every part of the game reads and writes it directly.
+struct GameState : GameRecord
+{
+    GameRecord &record() { return *this; }
+    const GameRecord &record() const { return *this; }
 
     // The coming spin and the last one.
     std::int32_t bet = 0;
@@ -51,3 +61,5 @@ struct GameState
         spinInProgress = false;
     }
 };
+
+} // namespace zand

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace zand {
+
 // The machine is designed on an 800 by 600 surface and drawn at the scale of
 // the layout width, on both axes, so it keeps its proportions.
 namespace Scale {
@@ -14,3 +16,5 @@ int layoutWidth(int screenWidth, int screenHeight);
 int x(int v, int width);
 
 } // namespace Scale
+
+} // namespace zand

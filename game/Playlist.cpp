@@ -1,5 +1,7 @@
 #include "Playlist.h"
 
+namespace zand {
+
 namespace Playlist {
 
 int next(int current, const std::function<bool(int)> &exists)
@@ -18,3 +20,5 @@ int next(int current, const std::function<bool(int)> &exists)
 }
 
 } // namespace Playlist
+
+} // namespace zand

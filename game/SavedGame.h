@@ -1,19 +1,14 @@
 #pragma once
 
-#include "platform/ProfileFile.h"
+#include "game/GameState.h"
+#include "game/ProfileFile.h"
 
 #include <QString>
 
 #include <cstdint>
 #include <optional>
 
-// The seven values a saved game holds.
-struct GameRecord {
-    std::int32_t credits = 1000, borrowed = 1000, spins = 0, totalBets = 0,
-                 bonusWon = 0, bonusPts = 0, nudges = 0;
-
-    friend bool operator==(const GameRecord &, const GameRecord &) = default;
-};
+namespace zand {
 
 // The saved-game file: the game in progress in section "CurrentGame" and the
 // player's eight named games in "GameNo1" to "GameNo8", nine keys each.
@@ -66,3 +61,5 @@ public:
 private:
     ProfileFile m_profile;
 };
+
+} // namespace zand

@@ -4,6 +4,8 @@
 #include <QPair>
 #include <QString>
 
+namespace zand {
+
 // An INI profile file: "[Section]" lines, each followed by "Key=Value" lines.
 //
 // Reading follows the classic profile rules the saved games were made with:
@@ -52,3 +54,5 @@ private:
 // The first `maxChars` characters of `text`, one fewer when the cut would split
 // a surrogate pair, so a bounded text never ends in half a character.
 QString boundedText(const QString &text, qsizetype maxChars);
+
+} // namespace zand

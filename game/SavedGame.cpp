@@ -1,4 +1,4 @@
-#include "dialogs/SavedGame.h"
+#include "game/SavedGame.h"
 
 #include <QDate>
 #include <QDir>
@@ -6,6 +6,8 @@
 #include <QLocale>
 
 #include <utility>
+
+namespace zand {
 
 namespace {
 
@@ -159,3 +161,5 @@ std::optional<std::int32_t> SavedGameFile::parseNumber(const QString &text)
     }
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
+
+} // namespace zand

@@ -1,4 +1,4 @@
-#include "platform/ProfileFile.h"
+#include "game/ProfileFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +7,8 @@
 #include <QStringDecoder>
 
 #include <utility>
+
+namespace zand {
 
 namespace {
 
@@ -263,3 +265,5 @@ bool ProfileFile::writeSection(const QString &section, const KeyValues &keyValue
     }
     return true;
 }
+
+} // namespace zand

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace zand {
+
 // How one payline is judged. The Wild stands only on reel 3 and there takes
 // the place of any symbol; reels 1 and 2 must show the same symbol.
 namespace PayTable {
@@ -30,3 +32,5 @@ Line judge(int a, int b, int c, bool bet);
 constexpr std::array<int, 3> LineRows = {1, 0, 2};
 
 } // namespace PayTable
+
+} // namespace zand

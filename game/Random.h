@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <random>
 
+namespace zand {
+
 // The game's one random generator: uniform whole numbers 0 to n - 1 without
 // modulo bias, seeded once at start-up.
 class Random
@@ -31,3 +33,5 @@ public:
 private:
     std::mt19937 m_engine;
 };
+
+} // namespace zand

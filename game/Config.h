@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace zand {
+
 // What the game learns once at start-up: where it lives, what it is called,
 // which theme files it uses and how large the screen is.
 struct Config
@@ -40,3 +42,5 @@ struct Config
     // "&" + title + " Manual", the Help menu's manual item.
     QString manualCaption() const;
 };
+
+} // namespace zand

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace zand {
+
 class Random;
 
 // The eight prizes behind the safes of the bonus screen: 250, 100, 50, 25
@@ -17,3 +19,5 @@ constexpr std::array<int, Safes> Unshuffled = {250, 100, 50, 1, 25, 1, 25, 1};
 std::array<int, Safes> shuffled(Random &random);
 
 } // namespace Prizes
+
+} // namespace zand

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+namespace zand {
+
 // The three reel strips of 30 symbols. Symbols are 0 to 9: 0-7 the theme
 // symbols, 8 the Bonus emblem and 9 the Wild, which stands on reel 3 only.
 namespace Strips {
@@ -36,3 +38,5 @@ constexpr std::array<int, 3> visible(int reel, int stop)
 }
 
 } // namespace Strips
+
+} // namespace zand
