@@ -158,7 +158,7 @@ void Controls::spin()
     view.drawNudgeLights(false);
 
     m_parts.spinner.spinReels();
-    m_parts.payout.evaluateLines();
+    m_parts.payout.evaluateLines(s.bet);
 
     s.lastBet = s.bet;
     s.bet = 0;

@@ -48,12 +48,8 @@ void Nudger::nudgeReel(int reel)
     m_sound.playStop();
     bounceReel(reel);
 
-    // The coins placed since the last spin stay placed: the nudge plays the
-    // last spin's lines and hands them back untouched.
-    const int placed = s.bet;
-    s.bet = s.lastBet;
-    m_payout.evaluateLines();
-    s.bet = placed;
+    // The nudge plays the last spin's lines; coins placed since stay placed.
+    m_payout.evaluateLines(s.lastBet);
 
     if (s.nudges <= 0) {
         s.nudgeMode = false;

@@ -472,7 +472,7 @@ void BonusTest::lineOfBonusOpensTheScreenFromTheMachine()
         form->closeTimer.setInterval(40);
         QTest::keyClick(&form->canvas(), Qt::Key_Space);
     });
-    window.payout().evaluateLines();
+    window.payout().evaluateLines(s.bet);
 
     QCOMPARE(screens, 1);
     QVERIFY(modalOverTheMachine);

@@ -10,6 +10,7 @@
 #include "reels/Nudger.h"
 #include "reels/Payout.h"
 #include "game/PayTable.h"
+#include "game/SpinResult.h"
 #include "game/Strips.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
@@ -29,14 +30,10 @@ namespace {
 // bonus line as `bonusPrize` credits.
 int paidFor(const std::array<int, 3> &stops, int linesBet, int bonusPrize = 0)
 {
-    int paid = 0;
-    for (int line = 0; line < 3; ++line) {
-        const int row = PayTable::LineRows[line];
-        const auto judged = PayTable::judge(Strips::visible(0, stops[0])[row],
-                                            Strips::visible(1, stops[1])[row],
-                                            Strips::visible(2, stops[2])[row], line < linesBet);
-        paid += judged.outcome == PayTable::Outcome::Bonus ? bonusPrize : judged.pay;
-    }
+    const SpinResult result = evaluate(stops, linesBet);
+    int paid = result.total;
+    for (const LineResult &line : result.lines)
+        paid += line.outcome == PayTable::Outcome::Bonus ? bonusPrize : 0;
     return paid;
 }
 
@@ -153,7 +150,7 @@ void PlayTest::linesArePaidByTheTable()
     const int credits = state().credits;
     m_game->sound.played.clear();
 
-    window().payout().evaluateLines();
+    window().payout().evaluateLines(state().bet);
 
     QCOMPARE(state().credits - credits, won);
     QCOMPARE(state().spinWin, 0);
@@ -340,7 +337,7 @@ void PlayTest::countUpOfTwoHundredFiftyTakesFiftySteps()
     state().reelStops = {1, 9, 11};
     state().bet = 2;
     m_game->sound.played.clear();
-    window().payout().evaluateLines();
+    window().payout().evaluateLines(state().bet);
     QCOMPARE(m_game->sound.count(TallySound), 50);
     QVERIFY(!allBlack(window().canvas().grab(window().view().scaled(330, 20, 440, 37))));
 }
@@ -351,7 +348,7 @@ void PlayTest::nudgesMoveOneStopAndPayLikeASpin()
     state().reelStops = {1, 9, 11};
     state().nudges = 3;
     state().lastBet = 1;
-    window().payout().evaluateLines();
+    window().payout().evaluateLines(state().bet);
     QVERIFY(state().nudgeMode);
     press(290, 250);
     QCOMPARE(state().reelStops[0], 30);
@@ -362,9 +359,7 @@ void PlayTest::nudgesMoveOneStopAndPayLikeASpin()
     state().reelStops = {2, 9, 8};
     state().lastBet = 2;
     state().nudges = 1;
-    state().bet = 2;
-    window().payout().evaluateLines();
-    state().bet = 0;
+    window().payout().evaluateLines(2);
     QVERIFY(state().nudgeMode);
     const int credits = state().credits;
     press(290, 250);
@@ -377,7 +372,7 @@ void PlayTest::nudgesMoveOneStopAndPayLikeASpin()
     state().reelStops = {1, 9, 11};
     state().nudges = 1;
     state().lastBet = 1;
-    window().payout().evaluateLines();
+    window().payout().evaluateLines(state().bet);
     press(290, 250);
     QCOMPARE(state().nudges, 0);
     QVERIFY(!state().nudgeMode);
@@ -417,7 +412,7 @@ void PlayTest::noNudgeDuringASpinAndCoinsSurviveANudge()
     state().reelStops = {1, 9, 11};
     state().lastBet = 1;
     state().nudges = 4;
-    window().payout().evaluateLines();
+    window().payout().evaluateLines(state().bet);
     QVERIFY(state().nudgeMode);
     window().controls().betOne(); // a coin placed before the nudge
     const int credits = state().credits;
@@ -482,7 +477,7 @@ void PlayTest::gameChangingMenusAreShutWhileTheReelsMove()
     state().reelStops = {1, 9, 11};
     state().lastBet = 1;
     state().nudges = 2;
-    window().payout().evaluateLines();
+    window().payout().evaluateLines(state().bet);
     m_game->clock.onPump = [&] { enabledDuringNudge = enabledDuringNudge && newGame->isEnabled(); };
     press(290, 250);
     m_game->clock.onPump = nullptr;
@@ -498,9 +493,7 @@ void PlayTest::closingDuringANudgeSettlesItsWin()
     state().reelStops = {2, 9, 8};
     state().lastBet = 2;
     state().nudges = 1;
-    state().bet = 2;
-    window().payout().evaluateLines();
-    state().bet = 0;
+    window().payout().evaluateLines(2);
     const int credits = state().credits;
     m_game->clock.onPump = [&] {
         if (m_game->sound.count(TallySound) == 10)

@@ -229,7 +229,7 @@ void SoundTest::soundOffSilencesAllButTheWin()
     state().reelStops = {1, 9, 11};
     state().bet = 2;
     const int credits = state().credits;
-    window().payout().evaluateLines();
+    window().payout().evaluateLines(state().bet);
     QCOMPARE(state().credits - credits, 250);
     QCOMPARE(sound().names(), QStringList(fanfares + 1, WinSound));
 
