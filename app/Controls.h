@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 
 #include <functional>
 
@@ -55,7 +56,7 @@ signals:
 private:
     void nudge(int reel);
     void showLineLightsByBet();
-    bool inZone(QPoint p, int left, int top, int right, int bottom) const;
+    bool inZone(QPoint p, const QRect &zone) const;
 
     const Config &m_config;
     GameState &m_state;

@@ -3,9 +3,9 @@
 #include "app/Controls.h"
 #include "app/MusicBox.h"
 #include "game/Scale.h"
-#include "app/SoundBoard.h"
+#include "platform/SoundBoard.h"
 #include "game/Prizes.h"
-#include "bonus/TrickForm.h"
+#include "bonus/BonusScreen.h"
 #include "game/SavedGame.h"
 #include "platform/Canvas.h"
 #include "reels/Nudger.h"
@@ -13,6 +13,7 @@
 #include "reels/ReelSpinner.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
+#include "screen/ReelAnimator.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -20,7 +21,6 @@
 #include <QMessageBox>
 #include <QScreen>
 
-#include <cstdio>
 
 namespace zand {
 
@@ -45,20 +45,20 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
 
     m_pictures.load(m_config);
     m_pictures.prepareReelArt(m_config);
-    for (const QString &warning : std::as_const(m_pictures.warnings))
-        std::fprintf(stderr, "zandslots: picture left as built in: %s\n", qPrintable(warning));
+    Pictures::report(m_pictures.warnings);
 
     setCentralWidget(m_canvas);
     m_view = std::make_unique<MachineView>(*m_canvas, m_config, m_state, m_pictures);
+    m_animator = std::make_unique<ReelAnimator>(*m_view, m_pictures);
     m_sound = std::make_unique<SoundBoard>(m_config, m_state, m_platform.sound, m_platform.clock);
     m_lights = std::make_unique<Lights>(*m_view, m_state, m_random);
     m_music = std::make_unique<MusicBox>(m_config, m_state, m_platform.music);
     m_music->setErrorHandler([this](const QString &text) { showError(text); });
-    m_spinner = std::make_unique<ReelSpinner>(*m_view, m_state, m_pictures, m_random,
+    m_spinner = std::make_unique<ReelSpinner>(*m_animator, m_state, m_pictures, m_random,
                                               m_platform.clock, *m_sound);
     m_payout = std::make_unique<Payout>(*m_view, *m_lights, m_state, *m_sound, m_platform.clock);
     m_payout->setBonusGame([this] { playBonusGame(); });
-    m_nudger = std::make_unique<Nudger>(*m_view, *m_lights, m_state, m_pictures, *m_payout,
+    m_nudger = std::make_unique<Nudger>(*m_animator, *m_view, *m_lights, m_state, *m_payout,
                                         *m_sound, m_platform.clock);
     m_controls = std::make_unique<Controls>(
         m_config, m_state,
@@ -92,10 +92,10 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
         setWindowState(Qt::WindowMaximized);
 
     m_lights->startIdle();
-    startTimer.setInterval(250);
-    startTimer.setSingleShot(true);
-    connect(&startTimer, &QTimer::timeout, this, &MainWindow::startUpTick);
-    startTimer.start();
+    m_startUpTimer.setInterval(250);
+    m_startUpTimer.setSingleShot(true);
+    connect(&m_startUpTimer, &QTimer::timeout, this, &MainWindow::startUpTick);
+    m_startUpTimer.start();
 }
 
 MainWindow::~MainWindow() = default;
@@ -128,7 +128,7 @@ void MainWindow::createMenus()
 
 void MainWindow::startUpTick()
 {
-    startTimer.stop();
+    m_startUpTimer.stop();
     m_music->start();
     m_sound->playWelcome();
     m_state.spinInProgress = false;
@@ -153,12 +153,12 @@ void MainWindow::busyChanged(bool busy)
 
 void MainWindow::playBonusGame()
 {
-    const std::array<int, 8> prizes = Prizes::shuffled(m_random);
+    const Prizes::Table prizes = Prizes::shuffled(m_random);
     if (m_state.appClosing) {
-        TrickForm::settle(m_state, m_random, prizes);
+        BonusScreen::settle(m_state, m_random, prizes);
         return;
     }
-    TrickForm screen(m_config, m_state, m_random, *m_sound, prizes, this);
+    BonusScreen screen(m_config, m_state, m_random, *m_sound, prizes, this);
     screen.exec();
 }
 

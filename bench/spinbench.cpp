@@ -9,7 +9,7 @@
 // QT_QPA_PLATFORM=offscreen:configfile=<build>/screens/1920x1080_96.json.
 
 #include "game/GameState.h"
-#include "app/MainWindow.h"
+#include "MainWindowProbe.h"
 #include "app/MusicBox.h"
 #include "platform/EventClock.h"
 #include "platform/SdlAudio.h"
@@ -145,16 +145,16 @@ Sample measureIdle(double seconds)
 // rest while the reels turn and start again afterwards.
 Sample playSpin(MainWindow &window)
 {
-    GameState &state = window.state();
-    window.lights().stopAll();
+    GameState &state = probe(window).state();
+    probe(window).lights().stopAll();
     state.bet = 3;
     const Stopwatch watch;
-    window.spinner().spinReels();
+    probe(window).spinner().spinReels();
     const Sample sample{watch.wallMs(), watch.processMs(), watch.threadMs()};
     state.lastBet = state.bet;
     state.bet = 0;
     state.spinInProgress = false;
-    window.lights().startIdle();
+    probe(window).lights().startIdle();
     return sample;
 }
 
@@ -239,7 +239,7 @@ int main(int argc, char *argv[])
     window.show();
     // Past the start-up tick: music playing, controls open.
     runEventLoop(0.5);
-    if (window.state().spinInProgress) {
+    if (probe(window).state().spinInProgress) {
         std::fprintf(stderr, "zand_bench: the game did not start\n");
         return 1;
     }
@@ -258,12 +258,12 @@ int main(int argc, char *argv[])
 
     runEventLoop(0.5); // the last reel-stop sound fades
     const Sample idle = measureIdle(options->idleSeconds);
-    window.music().toggle(); // Options > Music: off
+    probe(window).music().toggle(); // Options > Music: off
     runEventLoop(0.5);
     const Sample quiet = measureIdle(options->idleSeconds);
 
     report(samples, idle, quiet);
-    window.state().appClosing = true;
+    probe(window).state().appClosing = true;
     window.close();
     return 0;
 }

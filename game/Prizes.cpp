@@ -8,9 +8,9 @@ namespace zand {
 
 namespace Prizes {
 
-std::array<int, Safes> shuffled(Random &random)
+Table shuffled(Random &random)
 {
-    std::array<int, Safes> prizes = Unshuffled;
+    Table prizes = Unshuffled;
     for (int round = 0; round < 1001; ++round) {
         for (int i = 0; i < Safes; ++i)
             std::swap(prizes[i], prizes[random.below(Safes)]);

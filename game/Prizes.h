@@ -11,12 +11,14 @@ class Random;
 namespace Prizes {
 
 constexpr int SixNudges = 1;
+constexpr int NudgesWon = 6; // what the SixNudges prize gives
 constexpr int Safes = 8;
-constexpr std::array<int, Safes> Unshuffled = {250, 100, 50, 1, 25, 1, 25, 1};
+using Table = std::array<int, Safes>;
+constexpr Table Unshuffled = {250, 100, 50, SixNudges, 25, SixNudges, 25, SixNudges};
 
 // The table refilled and shuffled: 1001 rounds, each swapping every safe
 // with one picked at random.
-std::array<int, Safes> shuffled(Random &random);
+Table shuffled(Random &random);
 
 } // namespace Prizes
 

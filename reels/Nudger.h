@@ -6,9 +6,9 @@ class Clock;
 class Lights;
 class MachineView;
 class Payout;
+class ReelAnimator;
 class SoundBoard;
 struct GameState;
-struct Pictures;
 
 // After a spin that won nothing, a nudge slides one reel down by one symbol,
 // settles it with a bounce and judges the lines again, on the lines the last
@@ -16,19 +16,19 @@ struct Pictures;
 class Nudger
 {
 public:
-    Nudger(MachineView &view, Lights &lights, GameState &state, const Pictures &pictures,
+    Nudger(ReelAnimator &animator, MachineView &view, Lights &lights, GameState &state,
            Payout &payout, SoundBoard &sound, Clock &clock);
 
     void nudgeReel(int reel);
 
 private:
     void slide(int reel, int newStop);
-    void bounceReel(int reel);
+    void bounce(int reel);
 
+    ReelAnimator &m_animator;
     MachineView &m_view;
     Lights &m_lights;
     GameState &m_state;
-    const Pictures &m_pictures;
     Payout &m_payout;
     SoundBoard &m_sound;
     Clock &m_clock;

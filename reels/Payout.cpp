@@ -1,7 +1,7 @@
 #include "Payout.h"
 
 #include "game/GameState.h"
-#include "app/SoundBoard.h"
+#include "platform/SoundBoard.h"
 #include "game/CountUp.h"
 #include "reels/Pacing.h"
 #include "game/SpinResult.h"

@@ -53,6 +53,7 @@ public:
     Canvas &canvas() { return m_canvas; }
     int scale(int v) const;
     QRect scaled(int left, int top, int right, int bottom) const;
+    QRect scaled(const QRect &design) const;
     QFont captionFont() const;
     QFont nudgeCaptionFont() const;
     QFont nudgeNumberFont() const;

@@ -56,8 +56,14 @@ struct Pictures
     // sheet drawn for this screen width where the theme has one.
     void prepareReelArt(const Config &config);
 
-    // A built-in picture by its resource name (":/art/name").
-    static QImage builtIn(const QString &name);
+    // A built-in picture by its name in the game's list of assets.
+    static QImage builtIn(const char *name);
+
+    // A theme's picture file; when it will not decode, a null picture and a
+    // line in `warnings` naming the file and the fault.
+    static QImage loadThemePicture(const QString &path, QStringList &warnings);
+    // Tells the player on standard error which pictures stayed built in.
+    static void report(const QStringList &warnings);
 
 private:
     void replaceFrom(const Config &config, const QString &fileName, QImage &picture);

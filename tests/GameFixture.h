@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainWindow.h"
+#include "MainWindowProbe.h"
 #include "doubles/FakeClock.h"
 #include "doubles/FakeMusic.h"
 #include "doubles/RecordingSound.h"
@@ -53,13 +53,13 @@ struct GameFixture
         window->show();
         [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
         if (ready) {
-            window->startTimer.stop();
-            window->startUpTick();
+            probe(*window).startUpTimer().stop();
+            probe(*window).startUpTick();
         }
         return *window;
     }
 
-    GameState &state() { return window->state(); }
+    GameState &state() { return probe(*window).state(); }
 };
 
 // How the recording double names the game's effects: the two sounds held in

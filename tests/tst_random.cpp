@@ -121,7 +121,7 @@ void RandomTest::initTestCase()
     m_game->start();
     // The blur offset's range decides how many numbers each draw uses up,
     // so the sequence below follows the machine only with its own height.
-    m_blurHeight = m_game->window->pictures().blurHeight;
+    m_blurHeight = probe(*m_game->window).pictures().blurHeight;
     QVERIFY(m_blurHeight > 0);
     m_spins = drawSpins(20240611, m_blurHeight, SpinsDrawn);
 }
@@ -194,9 +194,9 @@ void RandomTest::spinsDrawBlurThenStopForEachReelInTurn()
     // the fake clock, so the large samples below use the sequence alone.
     MainWindow &window = *m_game->window;
     GameState &state = m_game->state();
-    window.payout().setBonusGame([] {});
-    window.lights().stopAll();
-    window.random().seed(4242);
+    probe(window).payout().setBonusGame([] {});
+    probe(window).lights().stopAll();
+    probe(window).random().seed(4242);
     Random expected(4242);
     std::array<std::vector<int>, 3> counts;
     counts.fill(std::vector<int>(Stops));
@@ -204,14 +204,14 @@ void RandomTest::spinsDrawBlurThenStopForEachReelInTurn()
         state.bet = 1;
         state.credits = 1000;
         state.nudges = 0;
-        window.controls().spin();
+        probe(window).controls().spin();
         const Stopset drawn = drawSpin(expected, m_blurHeight);
         QCOMPARE(state.reelStops, drawn);
         for (int reel = 0; reel < 3; ++reel)
             ++counts[reel][drawn[reel] - 1];
     }
     // Nothing else took a number in between.
-    QCOMPARE(window.random().below(1000000), expected.below(1000000));
+    QCOMPARE(probe(window).random().below(1000000), expected.below(1000000));
     for (int reel = 0; reel < 3; ++reel) {
         const double chi2 = uniformChiSquare(counts[reel]);
         QVERIFY2(chi2 < Chi2Critical29, "reel " + QByteArray::number(reel + 1) + ": "

@@ -1,6 +1,8 @@
 // The pay glass at the left of the cabinet: three of a kind and their pays.
 #include "cabinet.h"
 
+#include "game/PayTable.h"
+
 #include "paint.h"
 #include "symbols.h"
 
@@ -12,7 +14,7 @@ namespace artgen {
 
 namespace {
 
-constexpr std::array<int, 8> Pays{250, 50, 20, 18, 14, 12, 10, 3};
+using zand::PayTable::Pays;
 constexpr qreal MiniCell = 28;
 
 void miniReels(QPainter &p, int symbol, QPointF topLeft)

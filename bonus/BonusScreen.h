@@ -1,14 +1,17 @@
 #pragma once
 
+#include "game/Prizes.h"
+
 #include <QDialog>
-#include <QImage>
 #include <QRect>
 #include <QTimer>
 
 #include <array>
+#include <memory>
 
 namespace zand {
 
+class BonusView;
 class Canvas;
 class Random;
 class SoundBoard;
@@ -18,21 +21,21 @@ struct GameState;
 // The bonus screen: eight closed safes in a vault. The player opens one with
 // the mouse, or presses any key to have one picked at random; the safe opens,
 // its prize is written over it, and three seconds later the screen closes.
-class TrickForm : public QDialog
+class BonusScreen : public QDialog
 {
     Q_OBJECT
 
 public:
-    TrickForm(const Config &config, GameState &state, Random &random, SoundBoard &sound,
-              const std::array<int, 8> &prizes, QWidget *parent = nullptr);
-    ~TrickForm() override;
+    BonusScreen(const Config &config, GameState &state, Random &random, SoundBoard &sound,
+                const Prizes::Table &prizes, QWidget *parent = nullptr);
+    ~BonusScreen() override;
 
     // Settles a bonus game without showing it (the game is closing): a safe
     // is picked at random, as a key press would, and its prize paid.
-    static void settle(GameState &state, Random &random, const std::array<int, 8> &prizes);
+    static void settle(GameState &state, Random &random, const Prizes::Table &prizes);
 
     QRect safeRect(int safe) const; // on the screen
-    QPoint pictureOrigin() const { return m_origin; }
+    QPoint pictureOrigin() const;
     int chosenSafe() const { return m_chosenSafe; }
     Canvas &canvas() { return *m_canvas; }
 
@@ -46,7 +49,6 @@ protected:
     void done(int result) override;
 
 private:
-    void paint();
     void pressed(QPoint position);
     void choose(int safe);
     void nextFrame();
@@ -55,11 +57,9 @@ private:
     GameState &m_state;
     Random &m_random;
     SoundBoard &m_sound;
-    std::array<int, 8> m_prizes;
+    Prizes::Table m_prizes;
     Canvas *m_canvas; // owned by the dialog as its child
-    QImage m_background;
-    QImage m_safeFrames;
-    QPoint m_origin;
+    std::unique_ptr<BonusView> m_view;
     int m_chosenSafe = -1;
     int m_bonusPrize = 0;
     int m_openFrame = 0;

@@ -1,26 +1,20 @@
-#include "TrickForm.h"
+#include "BonusScreen.h"
 
 #include "game/Config.h"
 #include "game/GameState.h"
-#include "app/SoundBoard.h"
+#include "platform/SoundBoard.h"
 #include "game/Prizes.h"
 #include "platform/Canvas.h"
-#include "platform/Jpeg.h"
 #include "game/Random.h"
-#include "screen/Pictures.h"
+#include "screen/BonusView.h"
 
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QVBoxLayout>
 
 namespace zand {
 
-namespace {
-constexpr int SafeSide = 76;
-}
-
-TrickForm::TrickForm(const Config &config, GameState &state, Random &random, SoundBoard &sound,
-                     const std::array<int, 8> &prizes, QWidget *parent)
+BonusScreen::BonusScreen(const Config &config, GameState &state, Random &random,
+                         SoundBoard &sound, const Prizes::Table &prizes, QWidget *parent)
     : QDialog(parent, Qt::FramelessWindowHint)
     , m_state(state)
     , m_random(random)
@@ -34,60 +28,45 @@ TrickForm::TrickForm(const Config &config, GameState &state, Random &random, Sou
     layout->addWidget(m_canvas);
     setStyleSheet(QStringLiteral("background: black;"));
 
-    m_background = Pictures::builtIn(QStringLiteral("bonus.jpg"));
-    const QString file = config.findAsset(QStringLiteral("bonus1.jpg"));
-    if (!file.isEmpty()) {
-        const QImage replacement = Jpeg::load(file);
-        if (!replacement.isNull())
-            m_background = replacement;
-    }
-    m_safeFrames = Pictures::builtIn(QStringLiteral("safes.jpg"));
-
     const QSize size(config.screenWidth, config.screenHeight);
     resize(size);
-    m_origin = QPoint((size.width() - m_background.width()) / 2,
-                      (size.height() - m_background.height()) / 2);
+    m_view = std::make_unique<BonusView>(*m_canvas, config, size);
     if (config.logicalDpi < 100)
         setWindowState(Qt::WindowMaximized);
 
-    m_canvas->setPaintHandler([this] { paint(); });
-    connect(m_canvas, &Canvas::pressed, this, &TrickForm::pressed);
+    m_canvas->setPaintHandler([this] { m_view->paint(); });
+    connect(m_canvas, &Canvas::pressed, this, &BonusScreen::pressed);
     openTimer.setInterval(300);
     closeTimer.setInterval(3000);
     closeTimer.setSingleShot(true);
-    connect(&openTimer, &QTimer::timeout, this, &TrickForm::nextFrame);
+    connect(&openTimer, &QTimer::timeout, this, &BonusScreen::nextFrame);
     connect(&closeTimer, &QTimer::timeout, this, &QDialog::accept);
 }
 
-TrickForm::~TrickForm() = default;
+BonusScreen::~BonusScreen() = default;
 
-void TrickForm::settle(GameState &state, Random &random, const std::array<int, 8> &prizes)
+void BonusScreen::settle(GameState &state, Random &random, const Prizes::Table &prizes)
 {
     const int prize = prizes[random.below(Prizes::Safes)];
     if (prize == Prizes::SixNudges) {
-        state.nudges += 6;
+        state.nudges += Prizes::NudgesWon;
         return;
     }
     state.bonusWon += prize;
     state.spinWin += prize;
 }
 
-QRect TrickForm::safeRect(int safe) const
+QRect BonusScreen::safeRect(int safe) const
 {
-    const int left = 443 + 101 * (safe % 2);
-    const int top = 63 + 95 * (safe / 2);
-    return QRect(m_origin.x() + left, m_origin.y() + top, m_safeFrames.width() + 1,
-                 m_safeFrames.height() / 3 + 1);
+    return m_view->safeRect(safe);
 }
 
-void TrickForm::paint()
+QPoint BonusScreen::pictureOrigin() const
 {
-    m_canvas->fillRect(m_canvas->rect(), Qt::black);
-    m_canvas->copy(m_background, m_background.rect(),
-                   QRect(m_origin, m_background.size()));
+    return m_view->pictureOrigin();
 }
 
-void TrickForm::pressed(QPoint position)
+void BonusScreen::pressed(QPoint position)
 {
     if (m_chosenSafe != -1)
         return;
@@ -102,7 +81,7 @@ void TrickForm::pressed(QPoint position)
     }
 }
 
-void TrickForm::keyPressEvent(QKeyEvent *)
+void BonusScreen::keyPressEvent(QKeyEvent *)
 {
     // Any key picks a safe at random, silently; the opening starts one frame
     // later than a click's.
@@ -110,48 +89,40 @@ void TrickForm::keyPressEvent(QKeyEvent *)
         choose(m_random.below(Prizes::Safes));
 }
 
-void TrickForm::choose(int safe)
+void BonusScreen::choose(int safe)
 {
     m_chosenSafe = safe;
     openTimer.start();
 }
 
-void TrickForm::nextFrame()
+void BonusScreen::nextFrame()
 {
     m_openFrame += 1;
-    if (m_openFrame <= 2) {
-        const QRect safe = safeRect(m_chosenSafe);
-        m_canvas->copy(m_safeFrames, QRect(0, SafeSide * m_openFrame, SafeSide, SafeSide),
-                       QRect(safe.topLeft(), QSize(SafeSide, SafeSide)));
+    if (m_openFrame < BonusView::OpeningFrames) {
+        m_view->drawSafe(m_chosenSafe, m_openFrame);
         return;
     }
     openTimer.stop();
     revealPrize();
 }
 
-void TrickForm::revealPrize()
+void BonusScreen::revealPrize()
 {
     const int prize = m_prizes[m_chosenSafe];
     QString text;
     if (prize == Prizes::SixNudges) {
-        m_state.nudges += 6;
-        text = QStringLiteral("6 Nudges");
+        m_state.nudges += Prizes::NudgesWon;
+        text = QStringLiteral("%1 Nudges").arg(Prizes::NudgesWon);
     } else {
         text = QString::number(prize);
         m_bonusPrize = prize;
     }
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSize(24);
-    font.setBold(true);
-    const QFontMetrics metrics(font);
-    const QRect safe = safeRect(m_chosenSafe);
-    m_canvas->drawText(safe.left() + 38 - metrics.horizontalAdvance(text) / 2,
-                       safe.top() + 38 - metrics.height() / 2, text, font, Qt::red);
+    m_view->drawPrize(m_chosenSafe, text);
     m_prizeShown = true;
     closeTimer.start();
 }
 
-void TrickForm::closeEvent(QCloseEvent *event)
+void BonusScreen::closeEvent(QCloseEvent *event)
 {
     // The screen cannot be cancelled; it closes once the prize is shown.
     event->ignore();
@@ -159,7 +130,7 @@ void TrickForm::closeEvent(QCloseEvent *event)
         done(Accepted);
 }
 
-void TrickForm::reject()
+void BonusScreen::reject()
 {
     // Escape is just another key here.
     if (m_chosenSafe == -1)
@@ -168,7 +139,7 @@ void TrickForm::reject()
         done(Accepted);
 }
 
-void TrickForm::done(int result)
+void BonusScreen::done(int result)
 {
     if (!m_prizeShown)
         return;

@@ -1,5 +1,6 @@
 #include "SoundBoard.h"
 
+#include "game/Assets.h"
 #include "game/Config.h"
 #include "game/GameState.h"
 #include "platform/Clock.h"
@@ -35,14 +36,14 @@ SoundBoard::SoundBoard(const Config &config, GameState &state, SoundOutput &outp
 
 bool SoundBoard::loadSoundBuffers(QString *error)
 {
-    return readWhole(pathOf(QStringLiteral("0.wav")), m_stopSound, error)
-        && readWhole(pathOf(QStringLiteral("3.wav")), m_tallySound, error);
+    return readWhole(pathOf(Assets::StopSound), m_stopSound, error)
+        && readWhole(pathOf(Assets::TallySound), m_tallySound, error);
 }
 
 // Built at every call: a theme's file may come or go while the game runs.
-QString SoundBoard::pathOf(const QString &suffix) const
+QString SoundBoard::pathOf(const char *ending) const
 {
-    return m_config.assetPath(m_config.soundRoot + suffix);
+    return m_config.assetPath(m_config.soundRoot + QLatin1String(ending));
 }
 
 // Sounds are not played while a closing game settles its last spin.
@@ -57,10 +58,10 @@ void SoundBoard::playBuffer(const QByteArray &buffer)
         m_output.playMemory(buffer);
 }
 
-void SoundBoard::playFile(const QString &suffix)
+void SoundBoard::playFile(const char *ending)
 {
     if (!silent())
-        m_output.playFile(pathOf(suffix));
+        m_output.playFile(pathOf(ending));
 }
 
 void SoundBoard::playStop()
@@ -75,24 +76,24 @@ void SoundBoard::playTally()
 
 void SoundBoard::playCoin()
 {
-    playFile(QStringLiteral("1.wav"));
+    playFile(Assets::CoinSound);
 }
 
 void SoundBoard::playWelcome()
 {
-    playFile(QStringLiteral("7.wav"));
+    playFile(Assets::WelcomeSound);
 }
 
 void SoundBoard::playSafe()
 {
-    playFile(QStringLiteral("5.wav"));
+    playFile(Assets::SafeSound);
 }
 
 void SoundBoard::playWin()
 {
     if (m_state.appClosing)
         return;
-    m_output.playFile(pathOf(QStringLiteral("Win.wav")));
+    m_output.playFile(pathOf(Assets::WinSound));
     while (m_output.isPlaying() && !m_state.appClosing)
         m_clock.pumpUntil(m_clock.ticks() + 10);
 }

@@ -32,8 +32,8 @@ public:
     void playWin();
 
 private:
-    QString pathOf(const QString &suffix) const;
-    void playFile(const QString &suffix);
+    QString pathOf(const char *ending) const;
+    void playFile(const char *ending);
     void playBuffer(const QByteArray &buffer);
     bool silent() const;
 
