@@ -2,17 +2,15 @@
 #include "cabinet.h"
 
 #include "paint.h"
+#include "pays.h"
 #include "symbols.h"
 
 #include <QPainter>
-
-#include <array>
 
 namespace artgen {
 
 namespace {
 
-constexpr std::array<int, 8> Pays{250, 50, 20, 18, 14, 12, 10, 3};
 constexpr qreal MiniCell = 28;
 
 void miniReels(QPainter &p, int symbol, QPointF topLeft)
@@ -57,9 +55,9 @@ void drawPayTable(QPainter &p, const QRectF &glass)
     const qreal left = glass.left() + 12;
     const qreal rowHeight = 35.5;
     qreal y = glass.top() + 36;
-    for (std::size_t s = 0; s < Pays.size(); ++s, y += rowHeight) {
+    for (std::size_t s = 0; s < LinePays.size(); ++s, y += rowHeight) {
         miniReels(p, static_cast<int>(s), QPointF(left, y));
-        const QPainterPath pay = fittedText(QString::number(Pays[s]), letterFont(s == 0 ? 21 : 18),
+        const QPainterPath pay = fittedText(QString::number(LinePays[s]), letterFont(s == 0 ? 21 : 18),
                                             QPointF(glass.right() - 34, y + MiniCell / 2), 50);
         goldWords(p, pay);
     }
