@@ -3,14 +3,21 @@
 #include "bonus.h"
 #include "buttons.h"
 #include "cabinet.h"
+#include "chips.h"
 #include "digits.h"
+#include "glyphs.h"
+#include "icons.h"
 #include "jpegwriter.h"
 #include "lights.h"
 #include "logo.h"
 #include "panels.h"
+#include "paychart.h"
 #include "symbols.h"
 
 #include <QDir>
+
+#include <array>
+#include <utility>
 
 namespace artgen {
 
@@ -20,7 +27,7 @@ std::vector<Picture> allPictures()
     // The dark panels are cut from the same machine drawn switched off, so
     // the game can swap them in without a seam.
     const QImage dark = machinePicture(false);
-    return {
+    std::vector<Picture> pictures{
         {QStringLiteral("machine.jpg"), machine},
         {QStringLiteral("motion.jpg"), motionStrip()},
         {QStringLiteral("symbols.jpg"), symbolSheet()},
@@ -43,7 +50,24 @@ std::vector<Picture> allPictures()
         {QStringLiteral("greenlarge.png"), digitFont(32, 42, DigitGreen)},
         {QStringLiteral("bonus.jpg"), bonusPicture()},
         {QStringLiteral("safes.jpg"), safeStrip()},
+        {QStringLiteral("paychart.jpg"), payChart()},
+        {QStringLiteral("chip1000.png"), casinoChip(QStringLiteral("$1,000"), ChipBlue)},
+        {QStringLiteral("chip100.png"), casinoChip(QStringLiteral("$100"), ChipRed)},
+        {QStringLiteral("chip10.png"), casinoChip(QStringLiteral("$10"), ChipGreen)},
+        {QStringLiteral("chip1.png"), casinoChip(QStringLiteral("$1"), ChipBlack)},
     };
+    // Button glyphs come twice: the @2x file is what Qt picks on a
+    // high-density screen.
+    const std::array<std::pair<const char *, Glyph>, 3> glyphs{
+        {{"ok", Glyph::Ok}, {"help", Glyph::Help}, {"cancel", Glyph::Cancel}}};
+    for (const auto &[name, glyph] : glyphs) {
+        const QString base = QStringLiteral("glyph_%1").arg(QLatin1String(name));
+        pictures.push_back({base + QStringLiteral(".png"), dialogGlyph(glyph, GlyphSize)});
+        pictures.push_back({base + QStringLiteral("@2x.png"), dialogGlyph(glyph, 2 * GlyphSize)});
+    }
+    for (int size : IconSizes)
+        pictures.push_back({QStringLiteral("icon%1.png").arg(size), desktopIcon(size)});
+    return pictures;
 }
 
 bool writePictures(const std::vector<Picture> &pictures, const QString &dir, QString *error)
