@@ -5,6 +5,9 @@
 // and songs the sound generator writes beside the executable. The build reads
 // this list too (each name a quoted string on a line of its own), so a new
 // file is named here once.
+
+#include <array>
+
 namespace zand::Assets {
 
 // Built-in pictures.
@@ -30,6 +33,31 @@ inline constexpr const char *DigitsLarge = "digitslarge.png";
 inline constexpr const char *GreenLarge = "greenlarge.png";
 inline constexpr const char *Bonus = "bonus.jpg";
 inline constexpr const char *Safes = "safes.jpg";
+inline constexpr const char *PayChart = "paychart.jpg";
+// The borrow dialog's amount buttons.
+inline constexpr const char *Chip1000 = "chip1000.png";
+inline constexpr const char *Chip100 = "chip100.png";
+inline constexpr const char *Chip10 = "chip10.png";
+inline constexpr const char *Chip1 = "chip1.png";
+// The dialogs' button glyphs, and twice their size for dense screens.
+inline constexpr const char *GlyphOk = "glyph_ok.png";
+inline constexpr const char *GlyphOk2x = "glyph_ok@2x.png";
+inline constexpr const char *GlyphHelp = "glyph_help.png";
+inline constexpr const char *GlyphHelp2x = "glyph_help@2x.png";
+inline constexpr const char *GlyphCancel = "glyph_cancel.png";
+inline constexpr const char *GlyphCancel2x = "glyph_cancel@2x.png";
+// The desktop icons, one drawn for each size.
+inline constexpr const char *Icon16 = "icon16.png";
+inline constexpr const char *Icon22 = "icon22.png";
+inline constexpr const char *Icon24 = "icon24.png";
+inline constexpr const char *Icon32 = "icon32.png";
+inline constexpr const char *Icon48 = "icon48.png";
+inline constexpr const char *Icon64 = "icon64.png";
+inline constexpr const char *Icon128 = "icon128.png";
+inline constexpr const char *Icon256 = "icon256.png";
+inline constexpr std::array<int, 8> IconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+inline constexpr std::array<const char *, 8> Icons = {Icon16, Icon22, Icon24, Icon32,
+                                                      Icon48, Icon64, Icon128, Icon256};
 
 // The lettering of the machine and its screens (Debian's fonts-dejavu-core).
 inline constexpr const char *FontFamily = "DejaVu Sans";

@@ -3,16 +3,23 @@
 #include "bonus.h"
 #include "buttons.h"
 #include "cabinet.h"
+#include "chips.h"
 #include "digits.h"
+#include "glyphs.h"
+#include "icons.h"
 #include "jpegwriter.h"
 #include "lights.h"
 #include "logo.h"
 #include "panels.h"
+#include "paychart.h"
 #include "symbols.h"
 
 #include "game/Assets.h"
 
 #include <QDir>
+
+#include <array>
+#include <utility>
 
 namespace artgen {
 
@@ -24,7 +31,7 @@ std::vector<Picture> allPictures()
     // The dark panels are cut from the same machine drawn switched off, so
     // the game can swap them in without a seam.
     const QImage dark = machinePicture(false);
-    return {
+    std::vector<Picture> pictures{
         {QLatin1String(Assets::Machine), machine},
         {QLatin1String(Assets::BlurStrip), motionStrip()},
         {QLatin1String(Assets::SymbolSheet), symbolSheet()},
@@ -47,7 +54,26 @@ std::vector<Picture> allPictures()
         {QLatin1String(Assets::GreenLarge), digitFont(32, 42, DigitGreen)},
         {QLatin1String(Assets::Bonus), bonusPicture()},
         {QLatin1String(Assets::Safes), safeStrip()},
+        {QLatin1String(Assets::PayChart), payChart()},
+        {QLatin1String(Assets::Chip1000), casinoChip(QStringLiteral("$1,000"), ChipBlue)},
+        {QLatin1String(Assets::Chip100), casinoChip(QStringLiteral("$100"), ChipRed)},
+        {QLatin1String(Assets::Chip10), casinoChip(QStringLiteral("$10"), ChipGreen)},
+        {QLatin1String(Assets::Chip1), casinoChip(QStringLiteral("$1"), ChipBlack)},
     };
+    // Button glyphs come twice: the @2x file is what Qt picks on a
+    // high-density screen.
+    const std::array<std::tuple<const char *, const char *, Glyph>, 3> glyphs{{
+        {Assets::GlyphOk, Assets::GlyphOk2x, Glyph::Ok},
+        {Assets::GlyphHelp, Assets::GlyphHelp2x, Glyph::Help},
+        {Assets::GlyphCancel, Assets::GlyphCancel2x, Glyph::Cancel},
+    }};
+    for (const auto &[name, name2x, glyph] : glyphs) {
+        pictures.push_back({QLatin1String(name), dialogGlyph(glyph, GlyphSize)});
+        pictures.push_back({QLatin1String(name2x), dialogGlyph(glyph, 2 * GlyphSize)});
+    }
+    for (std::size_t i = 0; i < Assets::IconSizes.size(); ++i)
+        pictures.push_back({QLatin1String(Assets::Icons[i]), desktopIcon(Assets::IconSizes[i])});
+    return pictures;
 }
 
 bool writePictures(const std::vector<Picture> &pictures, const QString &dir, QString *error)

@@ -8,13 +8,10 @@
 
 #include <QPainter>
 
-#include <array>
-
 namespace artgen {
 
 namespace {
 
-using zand::PayTable::Pays;
 constexpr qreal MiniCell = 28;
 
 void miniReels(QPainter &p, int symbol, QPointF topLeft)
@@ -59,9 +56,9 @@ void drawPayTable(QPainter &p, const QRectF &glass)
     const qreal left = glass.left() + 12;
     const qreal rowHeight = 35.5;
     qreal y = glass.top() + 36;
-    for (std::size_t s = 0; s < Pays.size(); ++s, y += rowHeight) {
+    for (std::size_t s = 0; s < zand::PayTable::Pays.size(); ++s, y += rowHeight) {
         miniReels(p, static_cast<int>(s), QPointF(left, y));
-        const QPainterPath pay = fittedText(QString::number(Pays[s]), letterFont(s == 0 ? 21 : 18),
+        const QPainterPath pay = fittedText(QString::number(zand::PayTable::Pays[s]), letterFont(s == 0 ? 21 : 18),
                                             QPointF(glass.right() - 34, y + MiniCell / 2), 50);
         goldWords(p, pay);
     }
