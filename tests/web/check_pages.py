@@ -67,9 +67,14 @@ def broken_refs(page_path, markup):
         path = urllib.parse.unquote(target.path)
         if not os.path.isfile(path):
             errors.append(f"<{tag}> {address}: there is no {path}")
-        elif os.path.samefile(path, page_path):
-            if target.fragment and target.fragment not in page.anchors:
-                errors.append(f"<{tag}> {address}: the page has no anchor {target.fragment}")
+        elif target.fragment and path.endswith(".html"):
+            anchors = page.anchors
+            if not os.path.samefile(path, page_path):
+                other = Page()
+                other.feed(pathlib.Path(path).read_text(encoding="utf-8"))
+                anchors = other.anchors
+            if target.fragment not in anchors:
+                errors.append(f"<{tag}> {address}: {path} has no anchor {target.fragment}")
         elif path.endswith(".css"):
             base_css = pathlib.Path(path).as_uri()
             pending += [(t, urllib.parse.urljoin(base_css, a)) for t, a in css_refs(path)]
