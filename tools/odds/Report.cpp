@@ -11,12 +11,6 @@ namespace {
 constexpr std::array<std::string_view, PayingSymbols> SymbolNames = {
     "Diamond", "Crown", "Lucky Seven", "Bell", "Bar", "Horseshoe", "Grapes", "Cherries"};
 
-constexpr std::string_view Policy =
-    "The player starts a new game with its 6 nudges. After a spin that wins nothing the "
-    "player nudges only when one nudge makes a line win, and then the reel that brings "
-    "the most credits (an opened vault counted at its average prize); otherwise the "
-    "nudges are kept for a later spin. In the vault a safe is picked at random.";
-
 __attribute__((format(printf, 1, 2))) std::string format(const char *pattern, ...)
 {
     std::va_list args;
@@ -144,19 +138,20 @@ std::string asText(const Odds &odds)
                       interval.c_str());
     }
     out += "\n  Where it comes from, per coin bet, and how often\n\n";
-    out += format("  %-8s %11s %11s %9s %10s %12s %11s\n", "Bet", "spin lines", "nudge lines",
-                  "vault", "spins won", "vaults/1000", "nudges/100");
+    out += format("  %-8s %11s %11s %9s %10s %12s %18s\n", "Bet", "spin lines", "nudge lines",
+                  "vault", "spins won", "vaults/1000", "nudges/100 won:used");
     for (const Simulation &s : odds.played) {
         const double staked = double(s.staked);
-        out += format("  %-8s %11s %11s %9s %10s %12.2f %11.2f\n", coinsWord(s.coins).c_str(),
+        out += format("  %-8s %11s %11s %9s %10s %12.2f %10.2f : %5.2f\n", coinsWord(s.coins).c_str(),
                       percent(double(s.spinCredits) / staked).c_str(),
                       percent(double(s.nudgeCredits) / staked).c_str(),
                       percent(double(s.vaultCredits) / staked).c_str(),
                       percent(double(s.winningSpins) / double(s.spins), 1).c_str(),
                       1000.0 * double(s.vaults) / double(s.spins),
+                      100.0 * double(s.nudgesEarned) / double(s.spins),
                       100.0 * double(s.nudgesUsed) / double(s.spins));
     }
-    out += "\n  How the nudges are used:\n" + wrapped(Policy, "    ");
+    out += "\n  How the nudges are used:\n" + wrapped(NudgePolicy, "    ");
     return out;
 }
 
@@ -210,7 +205,7 @@ std::string asHtml(const Odds &odds)
     out += "<h3>What comes back, all told</h3>\n";
     out += format("<p>With the nudges the sums grow too tangled to work out by hand, so the "
                   "machine played %s spins for each bet. %s</p>\n",
-                  grouped(odds.played[0].spins).c_str(), std::string(Policy).c_str());
+                  grouped(odds.played[0].spins).c_str(), std::string(NudgePolicy).c_str());
     out += Table;
     out += "<tr><th align=\"left\">Bet</th><th>Return</th><th>99 % sure to lie within</th></tr>\n";
     for (const Simulation &s : odds.played) {
@@ -223,16 +218,18 @@ std::string asHtml(const Odds &odds)
     out += Table;
     out += "<tr><th align=\"left\">Bet</th><th>Lines won by spins</th><th>Lines won by nudges</th>"
            "<th>The vault</th><th>Spins that win</th><th>Vaults per 1,000 spins</th>"
-           "<th>Nudges used per 100 spins</th></tr>\n";
+           "<th>Nudges won and used per 100 spins</th></tr>\n";
     for (const Simulation &s : odds.played) {
         const double staked = double(s.staked);
         out += format("<tr><td>%s</td><td align=\"right\" valign=\"middle\">%.1f</td><td align=\"right\" valign=\"middle\">%.1f</td>"
                       "<td align=\"right\" valign=\"middle\">%.1f</td><td align=\"right\" valign=\"middle\">%s</td>"
-                      "<td align=\"right\" valign=\"middle\">%.2f</td><td align=\"right\" valign=\"middle\">%.2f</td></tr>\n",
+                      "<td align=\"right\" valign=\"middle\">%.2f</td>"
+                      "<td align=\"right\" valign=\"middle\">%.2f won, %.2f used</td></tr>\n",
                       coinsWord(s.coins).c_str(), 100.0 * double(s.spinCredits) / staked,
                       100.0 * double(s.nudgeCredits) / staked, 100.0 * double(s.vaultCredits) / staked,
                       percent(double(s.winningSpins) / double(s.spins), 1).c_str(),
                       1000.0 * double(s.vaults) / double(s.spins),
+                      100.0 * double(s.nudgesEarned) / double(s.spins),
                       100.0 * double(s.nudgesUsed) / double(s.spins));
     }
     out += "</table>\n";

@@ -1,19 +1,20 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 // The full return of the machine, nudges and vault included, estimated by
-// playing many spins with a fixed bet and a fixed way of using the nudges:
-//
-// The game starts new, with its 6 nudges. After a spin that wins nothing
-// and opens nudge mode, the player looks at the three reels: if nudging one
-// of them makes a line win (a paying line or an opened vault), the player
-// nudges the reel that gives the most credits (a vault counting its average
-// prize, ties going to the leftmost reel); otherwise the nudges are kept
-// for a later spin. A nudge that opens a vault for "6 Nudges" wins no
-// credits and leaves nudge mode open, so the player may look again. In the
-// vault a safe is picked at random.
+// playing many spins with a fixed bet and the way of using the nudges that
+// NudgePolicy tells. A nudge that opens a vault for "6 Nudges" wins no
+// credits and leaves nudge mode open, so the player may look again.
 namespace odds {
+
+constexpr std::string_view NudgePolicy =
+    "The player starts a new game with its 6 nudges. After a spin that wins nothing the "
+    "player nudges only when one nudge makes a line win, and then the reel that brings "
+    "the most credits (an opened vault counted at its average prize; ties go to the "
+    "leftmost reel); otherwise the nudges are kept for a later spin. In the vault a safe "
+    "is picked at random.";
 
 struct Simulation
 {
