@@ -32,25 +32,15 @@ int indexOf(int s1, int s2, int s3)
 
 Judged judgeStops(const std::array<int, 3> &stops, int coins)
 {
+    const SpinResult result = evaluate(stops, coins);
     Judged judged;
-    for (int line = 0; line < 3; ++line) {
-        const int row = PayTable::LineRows[line];
-        const int a = Strips::symbolAt(0, stops[0] + row);
-        const int b = Strips::symbolAt(1, stops[1] + row);
-        const int c = Strips::symbolAt(2, stops[2] + row);
-        const PayTable::Line verdict = PayTable::judge(a, b, c, line < coins);
-        switch (verdict.outcome) {
-        case PayTable::Outcome::Pays:
-            judged.pay += verdict.pay;
-            judged.wildPays += verdict.pay > 0 && c == Strips::Wild;
-            break;
-        case PayTable::Outcome::Bonus:
+    judged.pay = static_cast<std::uint16_t>(result.total);
+    judged.wildPays = static_cast<std::uint8_t>(result.nudgesEarned / WildNudges);
+    judged.noMatch = result.anyNoMatch;
+    for (const LineResult &line : result.lines) {
+        if (line.outcome == PayTable::Outcome::Bonus) {
             ++judged.vaults;
-            judged.wildVaults += c == Strips::Wild;
-            break;
-        case PayTable::Outcome::NoMatch:
-            judged.noMatch = true;
-            break;
+            judged.wildVaults += line.wild;
         }
     }
     return judged;
@@ -111,20 +101,20 @@ Simulation simulate(int coins, long long spins, std::uint32_t seed)
     // Settles one evaluation of the lines; returns the credits won.
     auto settle = [&](const Judged &j) {
         long long won = j.pay;
-        nudges += 2 * j.wildPays;
-        sim.nudgesEarned += 2 * j.wildPays;
+        nudges += WildNudges * j.wildPays;
+        sim.nudgesEarned += WildNudges * j.wildPays;
         for (int v = 0; v < j.vaults; ++v) {
             ++sim.vaults;
             const int prize = Prizes::Unshuffled[random.below(Prizes::Safes)];
             if (prize == Prizes::SixNudges) {
-                nudges += 6;
-                sim.nudgesEarned += 6;
+                nudges += Prizes::NudgesWon;
+                sim.nudgesEarned += Prizes::NudgesWon;
             } else {
                 won += prize;
                 sim.vaultCredits += prize;
                 if (v < j.wildVaults) {
-                    nudges += 2;
-                    sim.nudgesEarned += 2;
+                    nudges += WildNudges;
+                    sim.nudgesEarned += WildNudges;
                 }
             }
         }
