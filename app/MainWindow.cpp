@@ -8,6 +8,7 @@
 #include "bonus/BonusScreen.h"
 #include "game/SavedGame.h"
 #include "platform/Canvas.h"
+#include "platform/HelpViewer.h"
 #include "reels/Nudger.h"
 #include "reels/Payout.h"
 #include "reels/ReelSpinner.h"
@@ -36,6 +37,9 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
     m_state.spinInProgress = true;
     m_config.readTestingIni();
     setWindowTitle(m_config.gameTitle);
+    m_platform.help.setHelpFile(m_config.appPath + m_config.exeBaseName + QStringLiteral(".html"),
+                                m_config.gameTitle);
+    setHelpContext(this, HelpContext::MainWindow);
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     m_config.screenWidth = screen->geometry().width();

@@ -4,7 +4,9 @@
 
 namespace zand {
 
+class Browser;
 class Clock;
+class HelpViewer;
 class MusicOutput;
 class SoundOutput;
 
@@ -15,6 +17,8 @@ struct Platform
     Clock &clock;
     SoundOutput &sound;
     MusicOutput &music;
+    HelpViewer &help;
+    Browser &browser;
     QString appPath;       // directory of the executable, with a trailing '/'
     QString exeFileName;   // the executable's file name
     QString savedGamePath; // empty: the user's configuration directory

@@ -10,6 +10,8 @@
 
 #include "game/GameState.h"
 #include "MainWindowProbe.h"
+#include "platform/Browser.h"
+#include "platform/HelpWindow.h"
 #include "app/MusicBox.h"
 #include "platform/EventClock.h"
 #include "platform/SdlAudio.h"
@@ -233,7 +235,9 @@ int main(int argc, char *argv[])
     SdlSoundOutput sound(audio);
     SdlMusicOutput music(audio);
     EventClock clock;
-    MainWindow window(Platform{clock, sound, music, QStringLiteral(ZAND_GAME_DIR "/"),
+    HelpWindow help;
+    DesktopBrowser browser;
+    MainWindow window(Platform{clock, sound, music, help, browser, QStringLiteral(ZAND_GAME_DIR "/"),
                                QStringLiteral("zandslots"),
                                dir.filePath(QStringLiteral("zandslots.ini"))});
     window.show();

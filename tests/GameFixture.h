@@ -3,6 +3,7 @@
 #include "MainWindowProbe.h"
 #include "doubles/FakeClock.h"
 #include "doubles/FakeMusic.h"
+#include "doubles/RecordingHelp.h"
 #include "doubles/RecordingSound.h"
 
 #include <QDir>
@@ -23,6 +24,8 @@ struct GameFixture
     FakeClock clock;
     RecordingSound sound{&clock};
     FakeMusic music;
+    RecordingHelp help;
+    RecordingBrowser browser;
     std::unique_ptr<MainWindow> window;
 
     static QString gameDir() { return QStringLiteral(ZAND_GAME_DIR); }
@@ -49,7 +52,8 @@ struct GameFixture
     MainWindow &start(bool ready = true)
     {
         window = std::make_unique<MainWindow>(
-            Platform{clock, sound, music, appPath(), QStringLiteral("zandslots"), savedGamePath()});
+            Platform{clock, sound, music, help, browser, appPath(), QStringLiteral("zandslots"),
+                     savedGamePath()});
         window->show();
         [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
         if (ready) {
