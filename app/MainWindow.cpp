@@ -18,7 +18,6 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -104,44 +103,12 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::createMenus()
-{
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction *newGame = file->addAction(QStringLiteral("&New Game"), this, &MainWindow::newGame);
-    file->addSeparator();
-    file->addAction(QStringLiteral("E&xit"), this, [this] {
-        m_state.appClosing = true;
-        close();
-    });
-    m_gameChangingActions << newGame;
-
-    QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
-    m_soundAction = options->addAction(QStringLiteral("Sound"), this, [this] {
-        m_state.soundOn = !m_state.soundOn;
-        m_soundAction->setChecked(m_state.soundOn);
-    });
-    m_soundAction->setCheckable(true);
-    m_soundAction->setChecked(true);
-    m_musicAction = options->addAction(QStringLiteral("Music"), this, [this] {
-        m_music->toggle();
-        m_musicAction->setChecked(m_state.musicOn);
-    });
-    m_musicAction->setCheckable(true);
-    m_musicAction->setChecked(true);
-}
-
 void MainWindow::startUpTick()
 {
     m_startUpTimer.stop();
     m_music->start();
     m_sound->playWelcome();
     m_state.spinInProgress = false;
-}
-
-void MainWindow::newGame()
-{
-    m_state.startNewGame();
-    m_canvas->repaintNow();
 }
 
 void MainWindow::busyChanged(bool busy)

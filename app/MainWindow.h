@@ -44,8 +44,19 @@ private:
     // Tests and the benchmark look inside through this one door.
     friend class MainWindowProbe;
 
+    // The menu and its commands (MainWindowMenus.cpp).
     void createMenus();
     void newGame();
+    void openGame();
+    void saveGame();
+    void borrow();
+    void showStatistics();
+    void showPayoffs();
+    void showVersion();
+    void showManual();
+    void openGamesPage();
+    void showCompanyInformation();
+
     // The first tick of the start-up timer: music, welcome, controls open.
     void startUpTick();
     void busyChanged(bool busy);
