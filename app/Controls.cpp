@@ -1,9 +1,9 @@
 #include "Controls.h"
 
+#include "app/MusicBox.h"
 #include "game/Config.h"
 #include "game/GameState.h"
 #include "game/Layout.h"
-#include "app/MusicBox.h"
 #include "platform/SoundBoard.h"
 #include "reels/Nudger.h"
 #include "reels/Payout.h"

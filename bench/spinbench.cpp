@@ -10,10 +10,10 @@
 
 #include "game/GameState.h"
 #include "MainWindowProbe.h"
-#include "platform/Browser.h"
-#include "platform/HelpWindow.h"
 #include "app/MusicBox.h"
+#include "platform/Browser.h"
 #include "platform/EventClock.h"
+#include "platform/HelpWindow.h"
 #include "platform/SdlAudio.h"
 #include "reels/ReelSpinner.h"
 #include "screen/Lights.h"

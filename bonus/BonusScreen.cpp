@@ -2,10 +2,10 @@
 
 #include "game/Config.h"
 #include "game/GameState.h"
-#include "platform/SoundBoard.h"
 #include "game/Prizes.h"
-#include "platform/Canvas.h"
 #include "game/Random.h"
+#include "platform/Canvas.h"
+#include "platform/SoundBoard.h"
 #include "screen/BonusView.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "Config.h"
 
-#include "game/Scale.h"
 #include "game/ProfileFile.h"
+#include "game/Scale.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -26,7 +26,8 @@ public:
     using KeyValues = QList<QPair<QString, QString>>;
 
     // Values come back through a buffer of this many characters, one of which
-    // the old format reserved for the terminator.
+    // holds the terminator: a value keeps at most 2047 characters, as saved
+    // games always have.
     static constexpr qsizetype ValueBufferSize = 2048;
 
     explicit ProfileFile(QString filePath);

@@ -1,10 +1,10 @@
 #include "Nudger.h"
 
 #include "game/GameState.h"
+#include "game/Strips.h"
 #include "platform/SoundBoard.h"
 #include "reels/Pacing.h"
 #include "reels/Payout.h"
-#include "game/Strips.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
 #include "screen/ReelAnimator.h"

@@ -1,10 +1,10 @@
 #include "Payout.h"
 
-#include "game/GameState.h"
-#include "platform/SoundBoard.h"
 #include "game/CountUp.h"
-#include "reels/Pacing.h"
+#include "game/GameState.h"
 #include "game/SpinResult.h"
+#include "platform/SoundBoard.h"
+#include "reels/Pacing.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
 

@@ -3,6 +3,7 @@
 #include "game/GameState.h"
 #include "game/Random.h"
 #include "screen/MachineView.h"
+#include "screen/Pictures.h"
 
 namespace zand {
 
@@ -76,7 +77,7 @@ void Lights::badgeTick()
 void Lights::wildTick()
 {
     m_wildFrame += m_wildFrameStep;
-    m_view.drawCell(2, m_state.wildRow, 9 + m_wildFrame);
+    m_view.drawCell(2, m_state.wildRow, Pictures::WildCells + m_wildFrame);
     if (m_wildFrame >= 2 || m_wildFrame <= 0)
         m_wildFrameStep = -m_wildFrameStep;
 }

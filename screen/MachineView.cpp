@@ -3,8 +3,8 @@
 #include "game/Config.h"
 #include "game/GameState.h"
 #include "game/Layout.h"
-#include "platform/Canvas.h"
 #include "game/Strips.h"
+#include "platform/Canvas.h"
 #include "screen/Fonts.h"
 #include "screen/Pictures.h"
 

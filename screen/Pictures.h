@@ -16,6 +16,7 @@ struct Pictures
     QImage machine;      // the machine at rest, 800 x 600
     QImage blurStrip;    // a spinning reel, 77 x 456
     QImage symbolSheet;  // 4 x 3 cells: symbols 0-7, Bonus, three Wild frames
+    static constexpr int WildCells = 9; // the first of the Wild's three frames
     QImage betOneButton; // two faces each: dark above, lit below
     QImage betMaxButton;
     QImage spinButton;

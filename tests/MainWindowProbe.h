@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MainWindow.h"
 #include "app/Controls.h"
+#include "app/MainWindow.h"
 #include "app/MusicBox.h"
 #include "game/SavedGame.h"
 #include "platform/Canvas.h"

@@ -7,15 +7,15 @@
 #include "doubles/FakeClock.h"
 #include "doubles/RecordingSound.h"
 
+#include "bonus/BonusScreen.h"
+#include "game/Assets.h"
 #include "game/Config.h"
 #include "game/GameState.h"
-#include "platform/SoundBoard.h"
 #include "game/Prizes.h"
-#include "bonus/BonusScreen.h"
-#include "platform/Canvas.h"
 #include "game/Random.h"
+#include "platform/Canvas.h"
+#include "platform/SoundBoard.h"
 #include "reels/Payout.h"
-#include "game/Assets.h"
 #include "screen/Pictures.h"
 
 #include <QElapsedTimer>

@@ -5,13 +5,13 @@
 #include "ScreenProbe.h"
 
 #include "app/Controls.h"
+#include "game/PayTable.h"
 #include "game/SavedGame.h"
+#include "game/SpinResult.h"
+#include "game/Strips.h"
 #include "platform/Canvas.h"
 #include "reels/Nudger.h"
 #include "reels/Payout.h"
-#include "game/PayTable.h"
-#include "game/SpinResult.h"
-#include "game/Strips.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
 

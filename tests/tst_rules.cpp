@@ -1,12 +1,12 @@
 // The game's rules that need no window: scaling, strips, the pay table, the
 // count-up, the bonus prizes, the playlist and the start-up names.
 #include "game/Config.h"
-#include "game/Playlist.h"
-#include "game/Scale.h"
-#include "game/Prizes.h"
-#include "game/Random.h"
 #include "game/CountUp.h"
 #include "game/PayTable.h"
+#include "game/Playlist.h"
+#include "game/Prizes.h"
+#include "game/Random.h"
+#include "game/Scale.h"
 #include "game/SpinResult.h"
 #include "game/Statistics.h"
 #include "game/Strips.h"

@@ -6,10 +6,10 @@
 
 #include "app/Controls.h"
 #include "app/MusicBox.h"
-#include "platform/SoundBoard.h"
 #include "bonus/BonusScreen.h"
 #include "platform/Canvas.h"
 #include "platform/SdlAudio.h"
+#include "platform/SoundBoard.h"
 #include "reels/Payout.h"
 
 #include <QAction>
