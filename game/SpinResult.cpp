@@ -1,8 +1,19 @@
 #include "SpinResult.h"
 
+#include "game/Random.h"
 #include "game/Strips.h"
 
 namespace zand {
+
+SpinDraw drawSpin(Random &random, int blurHeight)
+{
+    SpinDraw draw;
+    for (int reel = 0; reel < 3; ++reel) {
+        draw.blurOffsets[reel] = random.below(blurHeight > 0 ? blurHeight : 1);
+        draw.stops[reel] = random.below(Strips::Length) + 1;
+    }
+    return draw;
+}
 
 SpinResult evaluate(const std::array<int, 3> &stops, int linesBet)
 {

@@ -7,6 +7,8 @@
 
 namespace zand {
 
+class Random;
+
 // What one payline shows and what it is worth.
 struct LineResult
 {
@@ -38,6 +40,15 @@ constexpr int nudgesFor(const LineResult &line, int won)
 {
     return won > 0 && line.wild ? WildNudges : 0;
 }
+
+// What one spin draws, in the machine's order: for each reel its blurred
+// strip's offset (0 to blurHeight - 1), then its stop (1 to 30).
+struct SpinDraw
+{
+    std::array<int, 3> blurOffsets{};
+    std::array<int, 3> stops{};
+};
+SpinDraw drawSpin(Random &random, int blurHeight);
 
 // Judges the reels standing at `stops` (each reel's top row, 1 to 30) with
 // the first `linesBet` lines bet.

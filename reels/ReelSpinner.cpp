@@ -1,14 +1,12 @@
 #include "ReelSpinner.h"
 
 #include "game/GameState.h"
-#include "game/Random.h"
-#include "game/Strips.h"
+#include "game/SpinResult.h"
 #include "platform/Clock.h"
 #include "platform/SoundBoard.h"
 #include "screen/Pictures.h"
 #include "screen/ReelAnimator.h"
 
-#include <array>
 #include <cstdint>
 
 namespace zand {
@@ -28,15 +26,11 @@ void ReelSpinner::spinReels()
 {
     m_state.spinInProgress = true;
     m_state.totalBets += m_state.bet;
-    const int blurHeight = m_pictures.blurHeight;
-    std::array<int, 3> blurOffsets{};
-    for (int reel = 0; reel < 3; ++reel) {
-        blurOffsets[reel] = m_random.below(blurHeight > 0 ? blurHeight : 1);
-        m_state.reelStops[reel] = m_random.below(Strips::Length) + 1;
-    }
+    const SpinDraw draw = drawSpin(m_random, m_pictures.blurHeight);
+    m_state.reelStops = draw.stops;
     m_state.appClosing = false;
     m_state.spins += 1;
-    m_animator.startSpin(blurOffsets);
+    m_animator.startSpin(draw.blurOffsets);
 
     std::uint32_t lastTick = m_clock.ticks();
     int tick = 0;

@@ -5,6 +5,7 @@
 
 #include "app/Controls.h"
 #include "game/Random.h"
+#include "game/SpinResult.h"
 #include "reels/Payout.h"
 #include "screen/Lights.h"
 
@@ -30,25 +31,13 @@ constexpr double Chi2Critical841 = 939.339; // 841 = 29 x 29
 using Stopset = std::array<int, 3>;
 using PairTable = std::array<std::array<int, Stops>, Stops>;
 
-// The draws of one spin, in the machine's order: for each reel its blur
-// offset, then its stop.
-Stopset drawSpin(Random &random, int blurHeight)
-{
-    Stopset stops{};
-    for (int reel = 0; reel < 3; ++reel) {
-        random.below(blurHeight);
-        stops[reel] = random.below(Stops) + 1;
-    }
-    return stops;
-}
-
 std::vector<Stopset> drawSpins(std::uint32_t seed, int blurHeight, int count)
 {
     Random random(seed);
     std::vector<Stopset> spins;
     spins.reserve(count);
     for (int i = 0; i < count; ++i)
-        spins.push_back(drawSpin(random, blurHeight));
+        spins.push_back(drawSpin(random, blurHeight).stops);
     return spins;
 }
 
@@ -205,7 +194,7 @@ void RandomTest::spinsDrawBlurThenStopForEachReelInTurn()
         state.credits = 1000;
         state.nudges = 0;
         probe(window).controls().spin();
-        const Stopset drawn = drawSpin(expected, m_blurHeight);
+        const Stopset drawn = drawSpin(expected, m_blurHeight).stops;
         QCOMPARE(state.reelStops, drawn);
         for (int reel = 0; reel < 3; ++reel)
             ++counts[reel][drawn[reel] - 1];

@@ -15,16 +15,6 @@ namespace artgen {
 
 namespace chart {
 
-void goldWords(QPainter &p, const QPainterPath &words)
-{
-    p.setPen(QPen(QColor(30, 10, 0), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(words);
-    const QRectF box = words.boundingRect();
-    p.setPen(Qt::NoPen);
-    p.setBrush(goldGradient(box.top(), box.bottom()));
-    p.drawPath(words);
-}
 
 QRectF glassPanel(QPainter &p, const QRectF &rect, const QString &heading)
 {
@@ -38,7 +28,7 @@ QRectF glassPanel(QPainter &p, const QRectF &rect, const QString &heading)
     goldTrim(p, rect.adjusted(5, 5, -5, -5), 4, 1.1);
     QFont font = letterFont(15);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
-    goldWords(p, fittedText(heading, font, QPointF(rect.center().x(), rect.top() + 17), rect.width() - 30));
+    goldWords(p, fittedText(heading, font, QPointF(rect.center().x(), rect.top() + 17), rect.width() - 30), GoldOutline);
     return rect.adjusted(12, 29, -12, -8);
 }
 
@@ -63,7 +53,6 @@ void paragraph(QPainter &p, const QRectF &rect, const QString &html, qreal pixel
 
 namespace {
 
-using chart::goldWords;
 
 void lacquer(QPainter &p)
 {
@@ -178,7 +167,7 @@ void payColumn(QPainter &p, const QRectF &rect)
         const QRectF box = pay.boundingRect();
         const QPainterPath placed = pay.translated(payRight - box.right(), 0);
         leader(p, cellsRight + 10, placed.boundingRect().left() - 9, y + Cell / 2 + 4);
-        goldWords(p, placed);
+        goldWords(p, placed, chart::GoldOutline);
     }
     threeCells(p, BonusSymbol, QPointF(left, y));
     const QPointF centre((cellsRight + payRight) / 2 + 2, y + Cell / 2);

@@ -118,7 +118,7 @@ void nudgesNote(QPainter &p, const QRectF &rect)
     arrow.lineTo(cx - 12, top + 14);
     arrow.lineTo(cx - 5, top + 14);
     arrow.closeSubpath();
-    goldWords(p, arrow);
+    goldWords(p, arrow, GoldOutline);
     paragraph(p, textBeside(inside, NudgeWidth),
               QStringLiteral("After a spin that won nothing, click a %1 light to move that reel down one stop.")
                   .arg(highlighted(QStringLiteral("NUDGE"))),

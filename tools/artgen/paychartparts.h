@@ -13,8 +13,8 @@ namespace artgen::chart {
 // area below the heading that is left for the panel's content.
 QRectF glassPanel(QPainter &p, const QRectF &rect, const QString &heading);
 
-// Gold letters with a dark rim, like the figures on the pay glass.
-void goldWords(QPainter &p, const QPainterPath &words);
+// The chart letters its gold a little bolder than the pay glass.
+inline constexpr qreal GoldOutline = 2.6;
 
 // Rich text (simple HTML) set in the machine's lettering, cream on the
 // glass, shrunk until it fits inside rect and centred there vertically.

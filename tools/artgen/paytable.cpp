@@ -25,17 +25,6 @@ void miniReels(QPainter &p, int symbol, QPointF topLeft)
     }
 }
 
-void goldWords(QPainter &p, const QPainterPath &words)
-{
-    p.setPen(QPen(QColor(30, 10, 0), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(words);
-    const QRectF box = words.boundingRect();
-    p.setPen(Qt::NoPen);
-    p.setBrush(goldGradient(box.top(), box.bottom()));
-    p.drawPath(words);
-}
-
 } // namespace
 
 void drawPayTable(QPainter &p, const QRectF &glass)
