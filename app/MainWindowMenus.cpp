@@ -2,6 +2,8 @@
 #include "MainWindow.h"
 
 #include "app/MusicBox.h"
+#include "dialogs/PayoffChart.h"
+#include "dialogs/StatisticsDialog.h"
 #include "platform/Canvas.h"
 #include "platform/HelpViewer.h"
 
@@ -72,14 +74,19 @@ void MainWindow::borrow()
 
 void MainWindow::showStatistics()
 {
+    StatisticsDialog statistics(m_state.record(), this);
+    statistics.exec();
 }
 
 void MainWindow::showPayoffs()
 {
+    PayoffChart chart(m_config, this);
+    chart.exec();
 }
 
 void MainWindow::showVersion()
 {
+    showInformation(m_config.gameTitle + QStringLiteral("\n\nVersion:  ") + m_config.versionText);
 }
 
 void MainWindow::showManual()

@@ -3,7 +3,9 @@
 #include "game/Assets.h"
 #include "screen/Fonts.h"
 
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 #include <cmath>
@@ -45,6 +47,19 @@ QIcon glyph(Glyph glyph)
         return icon(Assets::GlyphCancel, Assets::GlyphCancel2x);
     }
     return {};
+}
+
+QRect availableArea(const QWidget *widget)
+{
+    const QScreen *screen = widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+    return screen->availableGeometry();
+}
+
+void centreOnScreen(QWidget *window)
+{
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(availableArea(window).center());
+    window->move(frame.topLeft());
 }
 
 QPushButton *button(QWidget *parent, const QRect &rect96, Glyph face, const QString &caption)

@@ -25,6 +25,12 @@ QFont font(int pointSize, bool bold = false);
 
 QIcon glyph(Glyph glyph);
 
+// The part of the widget's screen that windows may cover (without the
+// desktop's panels).
+QRect availableArea(const QWidget *widget);
+// Places a window in the middle of that area.
+void centreOnScreen(QWidget *window);
+
 // A push button at a 96-dpi rectangle of `parent`, with a glyph and a caption.
 QPushButton *button(QWidget *parent, const QRect &rect96, Glyph glyph, const QString &caption);
 

@@ -11,6 +11,8 @@ namespace zand {
 
 namespace {
 constexpr int MaxTitleLength = 30;
+// The version box has room for three characters ("2.2").
+static_assert(sizeof(ZAND_VERSION_TEXT) - 1 <= 3, "the version text is at most three characters");
 }
 
 int Config::scale(int v) const

@@ -12,7 +12,7 @@ struct Config
     QString exeBaseName;   // the executable's name without an extension
     QString gameTitle = QStringLiteral("Zandor Slots");
     QString soundRoot = QStringLiteral("Zand");
-    QString versionText = QStringLiteral("2.2");
+    QString versionText = QStringLiteral(ZAND_VERSION_TEXT);
     int screenWidth = 800;
     int screenHeight = 600;
     int layoutWidth = 800; // see Scale::layoutWidth

@@ -20,6 +20,10 @@ int helpContextOf(const QWidget *widget)
         const int context = widget->property(ContextProperty).toInt();
         if (context != 0)
             return context;
+        // A dialog's parent is the window it belongs to, not one it lies in:
+        // a window without a topic of its own has none.
+        if (widget->isWindow())
+            break;
     }
     return 0;
 }
