@@ -26,6 +26,7 @@ class ReelAnimator;
 class ReelSpinner;
 class SavedGameFile;
 class SoundBoard;
+enum class SlotDialogMode;
 
 // The main window: it creates the machine's parts and wires them together,
 // and owns the menu, the start-up and the close.
@@ -49,6 +50,7 @@ private:
     void newGame();
     void openGame();
     void saveGame();
+    void runSlotDialog(SlotDialogMode mode);
     void borrow();
     void showStatistics();
     void showPayoffs();

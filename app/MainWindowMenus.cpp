@@ -1,9 +1,11 @@
 // The main window's menu and the commands behind it.
 #include "MainWindow.h"
 
+#include "app/Controls.h"
 #include "app/MusicBox.h"
 #include "dialogs/PayoffChart.h"
 #include "dialogs/StatisticsDialog.h"
+#include "dialogs/SlotDialog.h"
 #include "platform/Canvas.h"
 #include "platform/HelpViewer.h"
 
@@ -62,10 +64,21 @@ void MainWindow::newGame()
 
 void MainWindow::openGame()
 {
+    runSlotDialog(SlotDialogMode::Open);
+    m_canvas->repaintNow();
 }
 
 void MainWindow::saveGame()
 {
+    runSlotDialog(SlotDialogMode::Save);
+}
+
+void MainWindow::runSlotDialog(SlotDialogMode mode)
+{
+    SlotDialog dialog(mode, *m_savedGames, m_state.record(), m_config.gameTitle, m_platform.help, this);
+    connect(m_controls.get(), &Controls::busyChanged, &dialog, [&] { dialog.setSlotsEnabled(m_busy == 0); });
+    dialog.exec();
+    m_state.record() = dialog.game();
 }
 
 void MainWindow::borrow()

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
 #include <utility>
 
 namespace zand {
@@ -39,6 +40,64 @@ QChar dateSeparator()
             return c;
     }
     return u'/';
+}
+
+// Characters that must not reach the file as they are: control characters
+// and Unicode's line and paragraph separators could break the line.
+bool unsafeInName(QChar c)
+{
+    return c.category() == QChar::Other_Control || c == QChar::LineSeparator
+        || c == QChar::ParagraphSeparator;
+}
+
+bool isQuoted(const QString &text)
+{
+    return text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"');
+}
+
+// A name is kept on its "GameName" line as typed, so files stay readable and
+// older files read as before. A name that could not come back that way is
+// put in quotes with backslash escapes: one with a line break or another
+// control character, one ending in a blank (trailing blanks are dropped on
+// reading) and one that is itself in quotes.
+QString encodeName(const QString &name)
+{
+    if (!isQuoted(name) && !name.endsWith(u' ') && std::none_of(name.begin(), name.end(), unsafeInName))
+        return name;
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : name) {
+        if (c == u'\\')
+            quoted += QStringLiteral("\\\\");
+        else if (unsafeInName(c))
+            quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            quoted += c;
+    }
+    return quoted + u'"';
+}
+
+QString decodeName(const QString &stored)
+{
+    if (!isQuoted(stored))
+        return stored;
+    const QString inner = stored.mid(1, stored.size() - 2);
+    QString name;
+    for (qsizetype i = 0; i < inner.size(); ++i) {
+        const QStringView rest = QStringView(inner).mid(i);
+        bool isCode = false;
+        const ushort code = rest.startsWith(u"\\u") ? rest.mid(2, 4).toUShort(&isCode, 16) : 0;
+        if (rest.startsWith(u"\\\\")) {
+            name += u'\\';
+            i += 1;
+        } else if (isCode && rest.size() >= 6) {
+            name += QChar(code);
+            i += 5;
+        } else {
+            // A stray backslash from a hand-edited file stays as it is.
+            name += inner.at(i);
+        }
+    }
+    return name;
 }
 
 int digitValue(QChar c, int base)
@@ -88,11 +147,7 @@ bool SavedGameFile::save(int slot, const QString &name, const GameRecord &values
 bool SavedGameFile::save(int slot, const QString &name, const GameRecord &values, const QString &date,
                          QString *error) const
 {
-    // A name is one line of the file; a pasted line break must not split it.
-    QString oneLineName = name;
-    oneLineName.replace(u'\r', u' ').replace(u'\n', u' ');
-
-    ProfileFile::KeyValues keyValues{{GameNameKey, oneLineName}, {GameDateKey, date}};
+    ProfileFile::KeyValues keyValues{{GameNameKey, encodeName(name)}, {GameDateKey, date}};
     for (const NumberKey &number : NumberKeys)
         keyValues.append({QLatin1String(number.key), QString::number(values.*number.member)});
 
@@ -107,7 +162,7 @@ SavedGameFile::Loaded SavedGameFile::load(int slot) const
 {
     const QString section = sectionName(slot);
     Loaded loaded;
-    loaded.name = boundedText(m_profile.read(section, GameNameKey, section), MaxNameLength);
+    loaded.name = boundedText(decodeName(m_profile.read(section, GameNameKey, section)), MaxNameLength);
     loaded.date = boundedText(m_profile.read(section, GameDateKey, today()), MaxDateLength);
     for (const NumberKey &number : NumberKeys) {
         const QString text = m_profile.read(section, QLatin1String(number.key), QString());
