@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "app/MusicBox.h"
+#include "dialogs/BorrowDialog.h"
 #include "platform/Canvas.h"
 #include "platform/HelpViewer.h"
 
@@ -68,6 +69,10 @@ void MainWindow::saveGame()
 
 void MainWindow::borrow()
 {
+    BorrowDialog dialog(m_config, m_state, m_pictures, this);
+    dialog.exec();
+    // The credit display shows the balance the player left the dialog with.
+    m_canvas->repaintNow();
 }
 
 void MainWindow::showStatistics()
