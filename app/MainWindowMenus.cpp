@@ -6,6 +6,7 @@
 #include "dialogs/PayoffChart.h"
 #include "dialogs/StatisticsDialog.h"
 #include "dialogs/SlotDialog.h"
+#include "dialogs/BorrowDialog.h"
 #include "platform/Canvas.h"
 #include "platform/HelpViewer.h"
 
@@ -83,6 +84,10 @@ void MainWindow::runSlotDialog(SlotDialogMode mode)
 
 void MainWindow::borrow()
 {
+    BorrowDialog dialog(m_config, m_state, m_pictures, this);
+    dialog.exec();
+    // The credit display shows the balance the player left the dialog with.
+    m_canvas->repaintNow();
 }
 
 void MainWindow::showStatistics()
