@@ -2,6 +2,8 @@
 #include "MainWindow.h"
 
 #include "app/MusicBox.h"
+#include "game/WebPages.h"
+#include "platform/Browser.h"
 #include "platform/Canvas.h"
 #include "platform/HelpViewer.h"
 
@@ -84,14 +86,17 @@ void MainWindow::showVersion()
 
 void MainWindow::showManual()
 {
+    m_platform.help.showContents();
 }
 
 void MainWindow::openGamesPage()
 {
+    openWebPage(m_platform.browser, WebPages::address(WebPages::GamesPage, m_config.appPath), this);
 }
 
 void MainWindow::showCompanyInformation()
 {
+    m_platform.help.showTopic(HelpContext::Company);
 }
 
 } // namespace zand
