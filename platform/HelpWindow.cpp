@@ -57,7 +57,6 @@ HelpWindow::HelpWindow(Browser &browser, QWidget *parent)
 void HelpWindow::setHelpFile(const QString &path, const QString &gameTitle)
 {
     m_manualPath = path;
-    m_loaded = false;
     setWindowTitle(gameTitle + QStringLiteral(" Help"));
 }
 
@@ -66,24 +65,16 @@ QUrl HelpWindow::manualUrl() const
     return QUrl::fromLocalFile(QFileInfo(m_manualPath).absoluteFilePath());
 }
 
-bool HelpWindow::load()
+bool HelpWindow::manualFound()
 {
-    if (m_loaded)
+    // Looked for every time: the player may put it back while the game runs.
+    if (QFileInfo(m_manualPath).isFile() && QFileInfo(m_manualPath).isReadable())
         return true;
-    // Looked for again every time until it is found: the player may put it
-    // back while the game runs.
-    if (!QFileInfo(m_manualPath).isFile() || !QFileInfo(m_manualPath).isReadable()) {
-        m_page->setHtml(
-            QStringLiteral("<h2>The manual is missing</h2><p>The game looked for its manual in "
-                           "<b>%1</b> and could not read it.</p><p>Reinstall the game, or put the "
-                           "manual back beside the program.</p>")
-                .arg(m_manualPath.toHtmlEscaped()));
-        return false;
-    }
-    // Pictures are found beside the manual, relative to this address.
-    m_page->setSource(manualUrl());
-    m_loaded = true;
-    return true;
+    m_page->setHtml(QStringLiteral("<h2>The manual is missing</h2><p>The game looked for its manual "
+                                   "in <b>%1</b> and could not read it.</p><p>Reinstall the game, or "
+                                   "put the manual back beside the program.</p>")
+                        .arg(m_manualPath.toHtmlEscaped()));
+    return false;
 }
 
 void HelpWindow::present()
@@ -98,9 +89,11 @@ void HelpWindow::present()
     activateWindow();
 }
 
+// The first page asked for loads the manual; pictures are found beside it,
+// relative to its address.
 void HelpWindow::showContents()
 {
-    if (load()) {
+    if (manualFound()) {
         m_page->setSource(manualUrl());
         m_page->verticalScrollBar()->setValue(0);
     }
@@ -109,7 +102,7 @@ void HelpWindow::showContents()
 
 void HelpWindow::showTopic(int context)
 {
-    if (load()) {
+    if (manualFound()) {
         QUrl topic = manualUrl();
         topic.setFragment(QString::number(context));
         m_page->setSource(topic);

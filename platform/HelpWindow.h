@@ -29,7 +29,7 @@ public:
     QTextBrowser &page() { return *m_page; }
 
 private:
-    bool load();
+    bool manualFound();
     void present();
     void followLink(const QUrl &link);
     QUrl manualUrl() const;
@@ -37,7 +37,6 @@ private:
     Browser &m_browser;
     QString m_manualPath;
     QTextBrowser *m_page; // owned by the window as its child
-    bool m_loaded = false;
 };
 
 } // namespace zand

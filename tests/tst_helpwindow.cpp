@@ -71,6 +71,8 @@ void HelpWindowTest::opensAtTheTopicOfEachContext()
     QCOMPARE(help.windowTitle(), LongTitle + " Help");
     QTRY_VERIFY(inView(help.page(), heading));
     QVERIFY(!inView(help.page(), "Contents"));
+    // The page asked for is the first one: there is nothing to go back to.
+    QVERIFY(!help.page().isBackwardAvailable());
 }
 
 void HelpWindowTest::everyPictureOfTheManualLoads()
@@ -142,10 +144,17 @@ void HelpWindowTest::missingManualShowsOnePageNamingTheFile()
     QCOMPARE(help.page().toPlainText(), page);
     QVERIFY(!help.page().isBackwardAvailable());
 
-    // Put back, it is found the next time help is asked for.
+    // Put back, it is found the next time help is asked for; taken away
+    // again, it is missed again.
     QVERIFY(QFile::copy(Manual, missing));
     help.showTopic(41005);
     QTRY_VERIFY(inView(help.page(), "8. Borrowing and paying back"));
+    QVERIFY(QFile::rename(missing, missing + ".away"));
+    help.showContents();
+    QCOMPARE(help.page().toPlainText(), page);
+    QVERIFY(QFile::rename(missing + ".away", missing));
+    help.showContents();
+    QTRY_VERIFY(inView(help.page(), "Contents"));
 }
 
 void HelpWindowTest::helpFromAModalDialogCanBeUsed()
