@@ -19,9 +19,9 @@ void openWebPage(Browser &browser, const QUrl &address, QWidget *owner)
         return;
     QMessageBox::critical(owner, Config::applicationTitle(),
                           QStringLiteral("Could not find a web browser on your system!"));
-    QMessageBox::information(owner, Config::applicationTitle(),
-                             QStringLiteral("Please visit %1 at:  %2")
-                                 .arg(QLatin1String(WebPages::SiteName), address.toDisplayString()));
+    const QString where = QStringLiteral("Please visit %1 at:  %2")
+                              .arg(QLatin1String(WebPages::SiteName), address.toDisplayString());
+    QMessageBox::information(owner, Config::applicationTitle(), where);
 }
 
 } // namespace zand

@@ -70,9 +70,9 @@ bool HelpWindow::manualFound()
     // Looked for every time: the player may put it back while the game runs.
     if (QFileInfo(m_manualPath).isFile() && QFileInfo(m_manualPath).isReadable())
         return true;
-    m_page->setHtml(QStringLiteral("<h2>The manual is missing</h2><p>The game looked for its manual "
-                                   "in <b>%1</b> and could not read it.</p><p>Reinstall the game, or "
-                                   "put the manual back beside the program.</p>")
+    m_page->setHtml(QStringLiteral("<h2>The manual is missing</h2><p>The game looked for its "
+                                   "manual in <b>%1</b> and could not read it.</p><p>Reinstall the "
+                                   "game, or put the manual back beside the program.</p>")
                         .arg(m_manualPath.toHtmlEscaped()));
     return false;
 }

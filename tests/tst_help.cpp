@@ -99,7 +99,8 @@ void HelpTest::f1InADialogOpensTheTopicOfTheControlOrItsWindow()
 void HelpTest::helpMenuItemsOpenTheirTopicsAndTheGamesPage()
 {
     GameFixture game;
-    game.writeFile("Testing.ini", "[Settings]\r\nAboutName=The Grand Emerald Palace Casino Royale\r\n");
+    game.writeFile("Testing.ini",
+                   "[Settings]\r\nAboutName=The Grand Emerald Palace Casino Royale\r\n");
     MainWindow &window = game.start();
     QMenu *help = helpMenu(window);
     QVERIFY(help);
@@ -141,7 +142,8 @@ void HelpTest::withoutABrowserThePlayerIsToldWhereThePageIs()
     QCOMPARE(answerer.messages,
              QStringList({"Could not find a web browser on your system!",
                           "Please visit Zantek at:  " + page.toDisplayString()}));
-    QCOMPARE(answerer.icons, QList<QMessageBox::Icon>({QMessageBox::Critical, QMessageBox::Information}));
+    QCOMPARE(answerer.icons,
+             QList<QMessageBox::Icon>({QMessageBox::Critical, QMessageBox::Information}));
     QCOMPARE(game.browser.opened, {page});
 }
 
@@ -151,7 +153,8 @@ void HelpTest::clickOnTheLogoOpensTheGamesPage()
     MainWindow &window = game.start();
     Canvas &canvas = probe(window).canvas();
     const QRect logo = probe(window).view().logoArea();
-    QCOMPARE(logo.topLeft(), QPoint(probe(window).config().scale(10), probe(window).config().scale(10)));
+    const int corner = probe(window).config().scale(10);
+    QCOMPARE(logo.topLeft(), QPoint(corner, corner));
     const QPoint edges[] = {logo.topLeft(), logo.topLeft() + QPoint(logo.width(), logo.height())};
     for (const QPoint at : edges)
         QTest::mouseClick(&canvas, Qt::LeftButton, {}, at);
