@@ -1,5 +1,5 @@
-// The game's help window on the real manual: topics, pictures, links out of
-// it, a missing manual, and help asked for from inside a modal dialog.
+// The game's help window on the real manual: topics, pictures, links within
+// and out of it, a missing manual, and help asked for from inside a modal dialog.
 #include "doubles/RecordingHelp.h"
 
 #include "platform/HelpWindow.h"
@@ -42,8 +42,7 @@ private slots:
     void opensAtTheTopicOfEachContext_data();
     void opensAtTheTopicOfEachContext();
     void everyPictureOfTheManualLoads();
-    void contentsBackAndLinksWithinTheManual();
-    void linksOutOfTheManualGoToTheBrowser();
+    void linksStayInTheManualOrGoToTheBrowser();
     void missingManualShowsOnePageNamingTheFile();
     void helpFromAModalDialogCanBeUsed();
 };
@@ -99,7 +98,7 @@ void HelpWindowTest::everyPictureOfTheManualLoads()
     QVERIFY(pictures > 20);
 }
 
-void HelpWindowTest::contentsBackAndLinksWithinTheManual()
+void HelpWindowTest::linksStayInTheManualOrGoToTheBrowser()
 {
     RecordingBrowser browser;
     HelpWindow help(browser);
@@ -110,22 +109,16 @@ void HelpWindowTest::contentsBackAndLinksWithinTheManual()
     QTRY_VERIFY(inView(help.page(), "Contents"));
     emit help.page().anchorClicked(QUrl("#41010"));
     QTRY_VERIFY(inView(help.page(), "11. The payoff chart"));
+    QVERIFY(browser.opened.isEmpty());
+
+    const QUrl source = help.page().source();
+    emit help.page().anchorClicked(QUrl("games/index.html"));
+    QCOMPARE(browser.opened, {QUrl::fromLocalFile(ZAND_GAME_DIR "/games/index.html")});
+    QCOMPARE(help.page().source(), source);
+
     help.page().backward();
     help.page().backward();
     QTRY_VERIFY(inView(help.page(), "9. Your eight saved games"));
-    QVERIFY(browser.opened.isEmpty());
-}
-
-void HelpWindowTest::linksOutOfTheManualGoToTheBrowser()
-{
-    RecordingBrowser browser;
-    HelpWindow help(browser);
-    help.setHelpFile(Manual, LongTitle);
-    help.showTopic(41009);
-    const QUrl manual = help.page().source();
-    emit help.page().anchorClicked(QUrl("games/index.html"));
-    QCOMPARE(browser.opened, {QUrl::fromLocalFile(ZAND_GAME_DIR "/games/index.html")});
-    QCOMPARE(help.page().source(), manual);
 }
 
 void HelpWindowTest::missingManualShowsOnePageNamingTheFile()
