@@ -61,6 +61,12 @@ void Controls::mousePressed(QPoint p)
         m_parts.lights.nudgeLights.stop();
         m_parts.view.drawNudgeLights(false);
     }
+    // The chip is live at all times, in the middle of a spin too. Its zone
+    // is the picture as drawn, both edges included like every other zone.
+    const QRect logo = m_parts.view.logoArea();
+    if (p.x() >= logo.left() && p.x() <= logo.left() + logo.width() && p.y() >= logo.top()
+        && p.y() <= logo.top() + logo.height())
+        emit logoClicked();
 }
 
 void Controls::keyPressed(int key)

@@ -52,6 +52,8 @@ public:
 signals:
     // A spin or a nudge started (true) or ended (false).
     void busyChanged(bool busy);
+    // The player clicked the logo chip: the games page is wanted.
+    void logoClicked();
 
 private:
     void nudge(int reel);

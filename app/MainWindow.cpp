@@ -7,6 +7,7 @@
 #include "game/SavedGame.h"
 #include "game/Scale.h"
 #include "platform/Canvas.h"
+#include "platform/HelpKey.h"
 #include "platform/HelpViewer.h"
 #include "platform/SoundBoard.h"
 #include "reels/Nudger.h"
@@ -39,6 +40,8 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
     m_platform.help.setHelpFile(m_config.appPath + m_config.exeBaseName + QStringLiteral(".html"),
                                 m_config.gameTitle);
     setHelpContext(this, HelpContext::MainWindow);
+    // F1 in this window and in every dialog it opens; it goes with the window.
+    new HelpKey(m_platform.help, this);
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     m_config.screenWidth = screen->geometry().width();
@@ -70,6 +73,7 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
     connect(m_controls.get(), &Controls::busyChanged, this, &MainWindow::busyChanged);
     connect(m_canvas, &Canvas::pressed, m_controls.get(), &Controls::mousePressed);
     connect(m_canvas, &Canvas::keyPressed, m_controls.get(), &Controls::keyPressed);
+    connect(m_controls.get(), &Controls::logoClicked, this, &MainWindow::openGamesPage);
     m_canvas->setPaintHandler([this] { m_view->paint(); });
     createMenus();
 

@@ -3,10 +3,12 @@
 
 #include "app/Controls.h"
 #include "app/MusicBox.h"
-#include "dialogs/PayoffChart.h"
-#include "dialogs/StatisticsDialog.h"
-#include "dialogs/SlotDialog.h"
 #include "dialogs/BorrowDialog.h"
+#include "dialogs/PayoffChart.h"
+#include "dialogs/SlotDialog.h"
+#include "dialogs/StatisticsDialog.h"
+#include "game/WebPages.h"
+#include "platform/Browser.h"
 #include "platform/Canvas.h"
 #include "platform/HelpViewer.h"
 
@@ -109,14 +111,17 @@ void MainWindow::showVersion()
 
 void MainWindow::showManual()
 {
+    m_platform.help.showContents();
 }
 
 void MainWindow::openGamesPage()
 {
+    openWebPage(m_platform.browser, WebPages::address(WebPages::GamesPage, m_config.appPath), this);
 }
 
 void MainWindow::showCompanyInformation()
 {
+    m_platform.help.showTopic(HelpContext::Company);
 }
 
 } // namespace zand

@@ -24,8 +24,8 @@ int main(int argc, char *argv[])
     SdlSoundOutput sound(audio);
     SdlMusicOutput music(audio);
     EventClock clock;
-    HelpWindow help;
     DesktopBrowser browser;
+    HelpWindow help(browser);
 
     const QFileInfo exe(QCoreApplication::applicationFilePath());
     MainWindow window(Platform{clock, sound, music, help, browser,

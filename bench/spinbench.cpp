@@ -235,8 +235,8 @@ int main(int argc, char *argv[])
     SdlSoundOutput sound(audio);
     SdlMusicOutput music(audio);
     EventClock clock;
-    HelpWindow help;
     DesktopBrowser browser;
+    HelpWindow help(browser);
     MainWindow window(Platform{clock, sound, music, help, browser, QStringLiteral(ZAND_GAME_DIR "/"),
                                QStringLiteral("zandslots"),
                                dir.filePath(QStringLiteral("zandslots.ini"))});

@@ -16,9 +16,11 @@ void setHelpContext(QWidget *widget, int context)
 
 int helpContextOf(const QWidget *widget)
 {
+    // The search ends at the window: a dialog without a topic of its own
+    // does not borrow the one of the window that opened it.
     for (; widget; widget = widget->parentWidget()) {
         const int context = widget->property(ContextProperty).toInt();
-        if (context != 0)
+        if (context != 0 || widget->isWindow())
             return context;
         // A dialog's parent is the window it belongs to, not one it lies in:
         // a window without a topic of its own has none.

@@ -34,7 +34,8 @@ constexpr int PayoffChart = 41010;
 void setHelpContext(QWidget *widget, int context);
 
 // F1's topic for a widget: its own context, else that of the nearest
-// enclosing widget in its window that carries one; 0 when none does.
+// enclosing widget of its window, the window included, that carries one; 0
+// when none does.
 int helpContextOf(const QWidget *widget);
 
 } // namespace zand

@@ -1,21 +1,23 @@
 #include "HelpWindow.h"
 
-#include <QFile>
+#include "platform/Browser.h"
+
+#include <QApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
-#include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace zand {
 
-HelpWindow::HelpWindow(QWidget *parent)
+HelpWindow::HelpWindow(Browser &browser, QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_browser(new QTextBrowser(this))
+    , m_browser(browser)
+    , m_page(new QTextBrowser(this))
 {
     auto *contents = new QPushButton(QStringLiteral("&Contents"), this);
     auto *back = new QPushButton(QStringLiteral("&Back"), this);
@@ -23,12 +25,14 @@ HelpWindow::HelpWindow(QWidget *parent)
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(contents, &QPushButton::clicked, this, &HelpWindow::showContents);
-    connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
-    connect(forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
-    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
-    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
-    // Links out of the manual (the games page) go to the desktop's browser.
-    m_browser->setOpenExternalLinks(true);
+    connect(back, &QPushButton::clicked, m_page, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, m_page, &QTextBrowser::forward);
+    connect(m_page, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(m_page, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+    // Left to itself the page would load any file it links to, the games
+    // page included, and show it without its style.
+    m_page->setOpenLinks(false);
+    connect(m_page, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(contents);
@@ -37,7 +41,11 @@ HelpWindow::HelpWindow(QWidget *parent)
     buttons->addStretch();
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
-    layout->addWidget(m_browser);
+    layout->addWidget(m_page);
+
+    // The game ends when its own window closes, whether the help is open
+    // or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     // Beside the game on any screen: at most two thirds of it, at least a
     // readable page.
@@ -49,7 +57,6 @@ HelpWindow::HelpWindow(QWidget *parent)
 void HelpWindow::setHelpFile(const QString &path, const QString &gameTitle)
 {
     m_manualPath = path;
-    m_loaded = false;
     setWindowTitle(gameTitle + QStringLiteral(" Help"));
 }
 
@@ -58,49 +65,58 @@ QUrl HelpWindow::manualUrl() const
     return QUrl::fromLocalFile(QFileInfo(m_manualPath).absoluteFilePath());
 }
 
-void HelpWindow::load()
+bool HelpWindow::manualFound()
 {
-    if (m_loaded)
-        return;
-    m_loaded = true;
-    QFile file(m_manualPath);
-    if (!QFileInfo(m_manualPath).isFile() || !file.open(QIODevice::ReadOnly)) {
-        m_browser->setHtml(
-            QStringLiteral("<h2>The manual is missing</h2><p>The game looked for its manual in "
-                           "<b>%1</b> and could not read it.</p><p>Reinstall the game, or put the "
-                           "manual back beside the program.</p>")
-                .arg(m_manualPath.toHtmlEscaped()));
-        return;
-    }
-    m_browser->setSource(manualUrl());
+    // Looked for every time: the player may put it back while the game runs.
+    if (QFileInfo(m_manualPath).isFile() && QFileInfo(m_manualPath).isReadable())
+        return true;
+    m_page->setHtml(QStringLiteral("<h2>The manual is missing</h2><p>The game looked for its "
+                                   "manual in <b>%1</b> and could not read it.</p><p>Reinstall the "
+                                   "game, or put the manual back beside the program.</p>")
+                        .arg(m_manualPath.toHtmlEscaped()));
+    return false;
 }
 
 void HelpWindow::present()
 {
+    // Asked for from inside a modal dialog, the window goes with that dialog;
+    // otherwise the dialog would keep the player out of it until it closed.
+    create();
+    const QWidget *modal = QApplication::activeModalWidget();
+    windowHandle()->setTransientParent(modal && modal != this ? modal->windowHandle() : nullptr);
     show();
     raise();
     activateWindow();
 }
 
+// The first page asked for loads the manual; pictures are found beside it,
+// relative to its address.
 void HelpWindow::showContents()
 {
-    load();
-    if (!m_browser->source().isEmpty()) {
-        m_browser->setSource(manualUrl());
-        m_browser->verticalScrollBar()->setValue(0);
+    if (manualFound()) {
+        m_page->setSource(manualUrl());
+        m_page->verticalScrollBar()->setValue(0);
     }
     present();
 }
 
 void HelpWindow::showTopic(int context)
 {
-    load();
-    if (!m_browser->source().isEmpty()) {
+    if (manualFound()) {
         QUrl topic = manualUrl();
         topic.setFragment(QString::number(context));
-        m_browser->setSource(topic);
+        m_page->setSource(topic);
     }
     present();
+}
+
+void HelpWindow::followLink(const QUrl &link)
+{
+    const QUrl target = m_page->source().resolved(link);
+    if (target.adjusted(QUrl::RemoveFragment) == manualUrl())
+        m_page->setSource(target);
+    else
+        openWebPage(m_browser, target, this);
 }
 
 } // namespace zand

@@ -116,11 +116,15 @@ void MachineView::drawBonusMeter()
         m_canvas.copy(m_pictures.nudgeLight, QRect(0, 59 * frame, 78, 59), target);
 }
 
-void MachineView::drawLogo()
+QRect MachineView::logoArea() const
 {
     const int left = s(Layout::Logo.left());
-    const QRect target(left, left, m_pictures.logo.width(), m_pictures.logo.height());
-    drawMasked(m_pictures.logo, m_pictures.logoMask, m_pictures.logo.rect(), target);
+    return QRect(left, left, m_pictures.logo.width(), m_pictures.logo.height());
+}
+
+void MachineView::drawLogo()
+{
+    drawMasked(m_pictures.logo, m_pictures.logoMask, m_pictures.logo.rect(), logoArea());
 }
 
 } // namespace zand

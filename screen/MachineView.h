@@ -36,6 +36,9 @@ public:
     void drawBonusMeter();
     void drawNudgeCounter();
     void drawLogo();
+    // The logo chip on the window: the picture at its own size, in the
+    // scaled corner. A click on it opens the games page.
+    QRect logoArea() const;
 
     // Reels: at rest, spinning (a window onto the blurred strip), and one
     // cell of the symbol sheet in a reel's row (the animated Wild).

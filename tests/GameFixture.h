@@ -27,6 +27,7 @@ struct GameFixture
     RecordingHelp help;
     RecordingBrowser browser;
     std::unique_ptr<MainWindow> window;
+    QString exeFileName = QStringLiteral("zandslots");
 
     static QString gameDir() { return QStringLiteral(ZAND_GAME_DIR); }
 
@@ -52,8 +53,7 @@ struct GameFixture
     MainWindow &start(bool ready = true)
     {
         window = std::make_unique<MainWindow>(
-            Platform{clock, sound, music, help, browser, appPath(), QStringLiteral("zandslots"),
-                     savedGamePath()});
+            Platform{clock, sound, music, help, browser, appPath(), exeFileName, savedGamePath()});
         window->show();
         [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
         if (ready) {

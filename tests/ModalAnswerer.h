@@ -27,6 +27,7 @@ public:
     ~ModalAnswerer() override { answerers().removeOne(this); }
 
     QStringList messages;
+    QList<QMessageBox::Icon> icons; // the kind of each message box
 
 private:
     static QList<ModalAnswerer *> &answerers()
@@ -42,6 +43,7 @@ private:
             return;
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             messages << box->text();
+            icons << box->icon();
             box->accept();
             return;
         }
