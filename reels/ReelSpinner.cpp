@@ -32,12 +32,13 @@ void ReelSpinner::spinReels()
     m_state.spins += 1;
     m_animator.startSpin(draw.blurOffsets);
 
+    // Each tick is due TickMs after the one before it was due, not after it
+    // was drawn: a late tick is made up, so the spin keeps its length.
     std::uint32_t lastTick = m_clock.ticks();
     int tick = 0;
     while (tick < Ticks && !m_state.appClosing) {
-        const std::uint32_t now = m_clock.ticks();
-        if (tickDistance(lastTick + TickMs, now) >= 0) {
-            lastTick = now;
+        if (tickDistance(lastTick + TickMs, m_clock.ticks()) >= 0) {
+            lastTick += TickMs;
             frame(++tick);
         }
         // The last frame is shown at once: no wait for a tick that never comes.
