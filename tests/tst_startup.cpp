@@ -2,6 +2,7 @@
 // the reel art for the screen, the window, and the game kept between runs.
 #include "GameFixture.h"
 #include "ModalAnswerer.h"
+#include "TestScreen.h"
 
 #include "app/Controls.h"
 #include "game/SavedGame.h"
@@ -11,6 +12,9 @@
 #include <QBuffer>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
+
+#include <cmath>
 
 using namespace zand;
 
@@ -45,7 +49,7 @@ private slots:
     void symbolSheetSuitsTheLayoutWidth();
     void themePicturesReplaceBuiltInOnesOrLeaveThem();
     void jpegDecoderRefusesBrokenFiles();
-    void windowOpensAtTheScreenSize();
+    void windowFrameFitsTheScreen();
     void gameIsKeptBetweenRuns();
     void missingRequiredSoundIsReportedAndTheGameGoesOn();
 };
@@ -65,6 +69,13 @@ void StartupTest::settingsFileNamesTitleAndTheme()
     QCOMPARE(window.windowTitle(), QStringLiteral("The Grand Emerald Palace Casin"));
     QCOMPARE(probe(window).config().manualCaption(), QStringLiteral("&The Grand Emerald Palace Casin Manual"));
     QCOMPARE(Config::applicationTitle(), QStringLiteral("Zandor Slots"));
+
+    // An empty title leaves the caption blank, not the program's name.
+    GameFixture untitled;
+    untitled.writeFile("Testing.ini", "[Settings]\r\nAboutName=\r\n");
+    MainWindow &blank = untitled.start();
+    QCOMPARE(probe(blank).config().gameTitle, QString());
+    QVERIFY(blank.windowHandle()->title().trimmed().isEmpty());
 }
 
 void StartupTest::emptySoundRootLeavesBareSuffixes()
@@ -161,18 +172,30 @@ void StartupTest::jpegDecoderRefusesBrokenFiles()
     QVERIFY(Jpeg::load("/nonexistent/picture.jpg", &error).isNull());
 }
 
-void StartupTest::windowOpensAtTheScreenSize()
+void StartupTest::windowFrameFitsTheScreen()
 {
+    const TestScreen expected = TestScreen::current();
     GameFixture game;
     MainWindow &window = game.start();
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (screen->logicalDotsPerInch() < 100) {
+    QCOMPARE(probe(window).config().screenWidth, expected.pixels.width());
+    QCOMPARE(probe(window).config().logicalDpi, expected.dpi);
+    if (expected.dpi < 100) {
         QVERIFY(window.windowState() & Qt::WindowMaximized);
-    } else {
-        QVERIFY(!(window.windowState() & Qt::WindowMaximized));
-        QCOMPARE(window.size(), screen->geometry().size() - QSize(10, 10));
+        return;
     }
-    QCOMPARE(probe(window).config().screenWidth, screen->geometry().width());
+    QVERIFY(!(window.windowState() & Qt::WindowMaximized));
+    // The frame, not the inside, is ten device pixels smaller than the
+    // screen each way, and it lies inside the screen's free area.
+    const QRect frame = window.frameGeometry();
+    QVERIFY(frame.size() != window.size());
+    const QSizeF framePixels = QSizeF(frame.size()) * expected.ratio;
+    QVERIFY2(std::abs(framePixels.width() - (expected.pixels.width() - 10)) <= expected.ratio
+                 && std::abs(framePixels.height() - (expected.pixels.height() - 10)) <= expected.ratio,
+             qPrintable(QStringLiteral("frame %1 x %2").arg(framePixels.width()).arg(framePixels.height())));
+    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(frame));
+    // Not resizable.
+    QCOMPARE(window.minimumSize(), window.size());
+    QCOMPARE(window.maximumSize(), window.size());
 }
 
 void StartupTest::gameIsKeptBetweenRuns()
@@ -221,5 +244,5 @@ void StartupTest::missingRequiredSoundIsReportedAndTheGameGoesOn()
     QVERIFY(QFile::exists(game.savedGamePath()));
 }
 
-QTEST_MAIN(StartupTest)
+ZAND_TEST_MAIN(StartupTest)
 #include "tst_startup.moc"
