@@ -1,8 +1,10 @@
 #include "Startup.h"
 
+#include "game/Assets.h"
 #include "game/Config.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 
 namespace zand::Startup {
 
@@ -19,6 +21,11 @@ void nameApplication()
     QGuiApplication::setApplicationName(Config::applicationTitle());
     // Ties the running game to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZAND_APP_ID));
+    // The same icon for window managers that take it from the window.
+    QIcon icon;
+    for (const char *name : Assets::Icons)
+        icon.addFile(QStringLiteral(":/art/") + QLatin1String(name));
+    QGuiApplication::setWindowIcon(icon);
 }
 
 } // namespace zand::Startup

@@ -5,6 +5,8 @@
 #include "TestScreen.h"
 
 #include "app/Controls.h"
+#include "platform/Canvas.h"
+#include "screen/Lights.h"
 #include "game/SavedGame.h"
 #include "platform/Jpeg.h"
 #include "screen/Pictures.h"
@@ -48,6 +50,7 @@ private slots:
     void symbolSheetSuitsTheLayoutWidth_data();
     void symbolSheetSuitsTheLayoutWidth();
     void themePicturesReplaceBuiltInOnesOrLeaveThem();
+    void playersThemeFolderComesAfterTheGamesOwn();
     void jpegDecoderRefusesBrokenFiles();
     void windowFrameFitsTheScreen();
     void gameIsKeptBetweenRuns();
@@ -154,6 +157,32 @@ void StartupTest::themePicturesReplaceBuiltInOnesOrLeaveThem()
     QCOMPARE(pictures.betMaxButton, Pictures::builtIn("bet5but.jpg"));
     QCOMPARE(pictures.dimmedBadge, Pictures::builtIn("bet1bdimmed.jpg"));
     QCOMPARE(pictures.warnings.size(), 3);
+}
+
+void StartupTest::playersThemeFolderComesAfterTheGamesOwn()
+{
+    const QByteArray testData = qgetenv("XDG_DATA_HOME");
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    QVERIFY(QDir(data.path()).mkpath("zandslots"));
+    QVERIFY(filled(800, 600, QColor(0, 120, 0)).save(data.path() + "/zandslots/Tester.JPG", "JPG"));
+    const auto machineColour = [](GameFixture &game) {
+        MainWindow &window = game.start();
+        probe(window).lights().stopAll();
+        probe(window).canvas().repaintNow();
+        // Below the logo, left of the pay glass: nothing is drawn over it.
+        return QColor(probe(window).canvas().pixel(probe(window).config().scale(4),
+                                                   probe(window).config().scale(300)));
+    };
+    GameFixture themed;
+    const QColor fromPlayer = machineColour(themed);
+    QVERIFY(fromPlayer.green() > 100 && fromPlayer.red() < 20 && fromPlayer.blue() < 20);
+    // A picture beside the executable wins.
+    GameFixture own;
+    own.writeFile("tester.jpg", jpegOf(filled(800, 600, QColor(120, 0, 0))));
+    const QColor fromGame = machineColour(own);
+    QVERIFY(fromGame.red() > 100 && fromGame.green() < 20);
+    qputenv("XDG_DATA_HOME", testData);
 }
 
 void StartupTest::jpegDecoderRefusesBrokenFiles()
