@@ -2,11 +2,13 @@
 
 #include "app/Controls.h"
 #include "app/MusicBox.h"
+#include "app/WindowFit.h"
 #include "bonus/BonusScreen.h"
 #include "game/Prizes.h"
 #include "game/SavedGame.h"
 #include "game/Scale.h"
 #include "platform/Canvas.h"
+#include "platform/DeviceScreen.h"
 #include "platform/HelpKey.h"
 #include "platform/HelpViewer.h"
 #include "platform/SoundBoard.h"
@@ -36,18 +38,21 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
     m_config.exeBaseName = Config::baseNameOf(m_platform.exeFileName);
     m_state.spinInProgress = true;
     m_config.readTestingIni();
-    setWindowTitle(m_config.gameTitle);
-    m_platform.help.setHelpFile(m_config.appPath + m_config.exeBaseName + QStringLiteral(".html"),
+    // An empty title stays empty: the window system would show the
+    // program's name for no caption at all.
+    setWindowTitle(m_config.gameTitle.isEmpty() ? QStringLiteral(" ") : m_config.gameTitle);
+    m_platform.help.setHelpFile(m_config.assetPath(m_config.exeBaseName + QStringLiteral(".html")),
                                 m_config.gameTitle);
     setHelpContext(this, HelpContext::MainWindow);
     // F1 in this window and in every dialog it opens; it goes with the window.
     new HelpKey(m_platform.help, this);
 
     const QScreen *screen = QGuiApplication::primaryScreen();
-    m_config.screenWidth = screen->geometry().width();
-    m_config.screenHeight = screen->geometry().height();
+    const DeviceScreen device = DeviceScreen::of(screen);
+    m_config.screenWidth = device.size.width();
+    m_config.screenHeight = device.size.height();
     m_config.layoutWidth = Scale::layoutWidth(m_config.screenWidth, m_config.screenHeight);
-    m_config.logicalDpi = screen->logicalDotsPerInch();
+    m_config.logicalDpi = device.dpi;
 
     m_pictures.load(m_config);
     m_pictures.prepareReelArt(m_config);
@@ -82,7 +87,7 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
     if (!m_sound->loadSoundBuffers(&error))
         showError(error);
 
-    resize(m_config.screenWidth - 10, m_config.screenHeight - 10);
+    m_windowFit = std::make_unique<WindowFit>(*this, *screen);
     m_state.bet = 0;
     m_state.lastBet = 0;
     m_state.musicOn = true;
@@ -96,7 +101,7 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
     m_gameLoaded = true;
 
     if (m_config.logicalDpi < 100)
-        setWindowState(Qt::WindowMaximized);
+        m_windowFit->maximise();
 
     m_lights->startIdle();
     m_startUpTimer.setInterval(250);

@@ -27,6 +27,7 @@ class ReelSpinner;
 class SavedGameFile;
 class SoundBoard;
 enum class SlotDialogMode;
+class WindowFit;
 
 // The main window: it creates the machine's parts and wires them together,
 // and owns the menu, the start-up and the close.
@@ -83,6 +84,7 @@ private:
     std::unique_ptr<Nudger> m_nudger;
     std::unique_ptr<Controls> m_controls;
     std::unique_ptr<SavedGameFile> m_savedGames;
+    std::unique_ptr<WindowFit> m_windowFit;
     QTimer m_startUpTimer; // fires once, 250 ms after the window opens
     QList<QAction *> m_gameChangingActions;
     QAction *m_soundAction = nullptr;

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/Startup.h"
 #include "game/Config.h"
 #include "platform/Browser.h"
 #include "platform/EventClock.h"
@@ -13,12 +14,9 @@ using namespace zand;
 
 int main(int argc, char *argv[])
 {
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    Startup::beforeApplication();
     QApplication app(argc, argv);
-    // The desktop's name for the program; a theme changes only the caption
-    // (no display name, which Qt would append to every caption).
-    QApplication::setApplicationName(Config::applicationTitle());
+    Startup::nameApplication();
 
     SdlAudio audio;
     SdlSoundOutput sound(audio);

@@ -28,8 +28,10 @@ BonusScreen::BonusScreen(const Config &config, GameState &state, Random &random,
     layout->addWidget(m_canvas);
     setStyleSheet(QStringLiteral("background: black;"));
 
+    // The screen's size in device pixels; the window is sized in the window
+    // system's pixels.
     const QSize size(config.screenWidth, config.screenHeight);
-    resize(size);
+    resize((QSizeF(size) / devicePixelRatioF()).toSize());
     m_view = std::make_unique<BonusView>(*m_canvas, config, size);
     if (config.logicalDpi < 100)
         setWindowState(Qt::WindowMaximized);
@@ -124,10 +126,9 @@ void BonusScreen::revealPrize()
 
 void BonusScreen::closeEvent(QCloseEvent *event)
 {
-    // The screen cannot be cancelled; it closes once the prize is shown.
+    // The screen cannot be cancelled, nor its prize cut short: it closes by
+    // its own timer, three seconds after the prize shows.
     event->ignore();
-    if (m_prizeShown)
-        done(Accepted);
 }
 
 void BonusScreen::reject()
@@ -135,8 +136,6 @@ void BonusScreen::reject()
     // Escape is just another key here.
     if (m_chosenSafe == -1)
         choose(m_random.below(Prizes::Safes));
-    else if (m_prizeShown)
-        done(Accepted);
 }
 
 void BonusScreen::done(int result)

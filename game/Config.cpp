@@ -5,15 +5,38 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace zand {
 
 namespace {
+
 constexpr int MaxTitleLength = 30;
 // The version box has room for three characters ("2.2").
 static_assert(sizeof(ZAND_VERSION_TEXT) - 1 <= 3, "the version text is at most three characters");
+
+constexpr char DataFolderName[] = "zandslots";
+
+// Which file each asset name was taken from, for a player putting a theme
+// together: QT_LOGGING_RULES="zand.assets.debug=true".
+Q_LOGGING_CATEGORY(lcAssets, "zand.assets", QtWarningMsg)
+
+QString findIn(const QString &folder, const QString &name)
+{
+    const QString exact = folder + name;
+    if (QFileInfo(exact).isFile())
+        return exact;
+    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    for (const QString &entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return folder + entry;
+    }
+    return {};
 }
+
+} // namespace
 
 int Config::scale(int v) const
 {
@@ -29,17 +52,30 @@ QString Config::baseNameOf(const QString &fileName)
     return fileName;
 }
 
+QStringList Config::assetFolders() const
+{
+    const QString installed =
+        QDir::cleanPath(appPath + QStringLiteral("../share/") + QLatin1String(DataFolderName))
+        + QLatin1Char('/');
+    return {appPath, userThemeFolder(), installed};
+}
+
+QString Config::userThemeFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/')
+        + QLatin1String(DataFolderName) + QLatin1Char('/');
+}
+
 QString Config::findAsset(const QString &name) const
 {
-    const QString exact = appPath + name;
-    if (QFileInfo(exact).isFile())
-        return exact;
-    const QDir dir(appPath);
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
-    for (const QString &entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return appPath + entry;
+    for (const QString &folder : assetFolders()) {
+        const QString found = findIn(folder, name);
+        if (!found.isEmpty()) {
+            qCDebug(lcAssets, "%s: %s", qPrintable(name), qPrintable(found));
+            return found;
+        }
     }
+    qCDebug(lcAssets, "%s: none", qPrintable(name));
     return {};
 }
 

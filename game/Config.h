@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace zand {
 
@@ -28,8 +29,15 @@ struct Config
     // characters at its end): Linux programs usually have none.
     static QString baseNameOf(const QString &fileName);
 
-    // The full name of an asset file beside the executable, matched without
-    // regard to letter case; empty when no such file exists.
+    // The folders an asset file is looked for in, first to last: beside the
+    // executable (a build or a portable copy, and its theme), the player's
+    // theme folder $XDG_DATA_HOME/zandslots/, then the installed data folder
+    // <prefix>/share/zandslots/ beside the executable's bin or games folder.
+    QStringList assetFolders() const;
+    static QString userThemeFolder();
+
+    // The full name of an asset file in the first of those folders that has
+    // it, matched without regard to letter case; empty when none has it.
     QString findAsset(const QString &name) const;
     // The same, but the plain name beside the executable when none exists
     // (for files whose absence the player hears or is told about).

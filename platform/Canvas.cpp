@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace zand {
 
 Canvas::Canvas(QWidget *parent)
@@ -12,8 +14,18 @@ Canvas::Canvas(QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    m_image = QImage(1, 1, QImage::Format_RGB32);
-    m_image.fill(Qt::black);
+    m_image = blankImage(QSize(1, 1));
+}
+
+QImage Canvas::blankImage(QSize size) const
+{
+    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    // Text is measured and drawn at the density of the screen's own pixels.
+    const double dotsPerMetre = logicalDpiY() * devicePixelRatioF() / 0.0254;
+    image.setDotsPerMeterX(static_cast<int>(std::lround(dotsPerMetre)));
+    image.setDotsPerMeterY(static_cast<int>(std::lround(dotsPerMetre)));
+    return image;
 }
 
 void Canvas::setPaintHandler(std::function<void()> handler)
@@ -27,18 +39,39 @@ void Canvas::repaintNow()
         m_paintHandler();
 }
 
+void Canvas::setOrigin(QPoint origin)
+{
+    m_origin = origin;
+}
+
+QPoint Canvas::fromWidget(QPointF position) const
+{
+    // The window system's positions are whole device pixels divided by the
+    // ratio: multiplying back and rounding finds the pixel again.
+    const double ratio = devicePixelRatioF();
+    return QPoint(static_cast<int>(std::lround(position.x() * ratio)),
+                  static_cast<int>(std::lround(position.y() * ratio)))
+        - m_origin;
+}
+
+void Canvas::clear()
+{
+    m_image.fill(Qt::black);
+    update();
+}
+
 void Canvas::copy(const QImage &picture, const QRect &source, const QRect &target, CopyMode mode)
 {
     const QRect clipped = source & picture.rect();
     if (clipped.isEmpty() || target.isEmpty())
         return;
     // Keep the scale of the requested rectangles when the source is clipped.
-    QRectF dest(target);
+    QRectF dest(target.translated(m_origin));
     if (clipped != source) {
         const double sx = double(target.width()) / source.width();
         const double sy = double(target.height()) / source.height();
-        dest = QRectF(target.left() + (clipped.left() - source.left()) * sx,
-                      target.top() + (clipped.top() - source.top()) * sy,
+        dest = QRectF(dest.left() + (clipped.left() - source.left()) * sx,
+                      dest.top() + (clipped.top() - source.top()) * sy,
                       clipped.width() * sx, clipped.height() * sy);
     }
     QPainter painter(&m_image);
@@ -61,8 +94,8 @@ void Canvas::copy(const QImage &picture, const QRect &source, const QRect &targe
 void Canvas::fillRect(const QRect &rect, QColor colour)
 {
     QPainter painter(&m_image);
-    painter.fillRect(rect, colour);
-    touched(rect);
+    painter.fillRect(rect.translated(m_origin), colour);
+    touched(rect.translated(m_origin));
 }
 
 void Canvas::drawText(int x, int y, const QString &text, const QFont &font, QColor colour)
@@ -70,48 +103,59 @@ void Canvas::drawText(int x, int y, const QString &text, const QFont &font, QCol
     QPainter painter(&m_image);
     painter.setFont(font);
     painter.setPen(colour);
-    const QFontMetrics metrics(font);
-    painter.drawText(x, y + metrics.ascent(), text);
-    touched(QRect(x, y, metrics.horizontalAdvance(text) + 2, metrics.height()));
+    const QFontMetrics metrics(font, &m_image);
+    const QPoint at = QPoint(x, y) + m_origin;
+    painter.drawText(at.x(), at.y() + metrics.ascent(), text);
+    touched(QRect(at.x(), at.y(), metrics.horizontalAdvance(text) + 2, metrics.height()));
 }
 
 int Canvas::textWidth(const QString &text, const QFont &font) const
 {
-    return QFontMetrics(font).horizontalAdvance(text);
+    return QFontMetrics(font, &m_image).horizontalAdvance(text);
 }
 
 int Canvas::textHeight(const QFont &font) const
 {
-    return QFontMetrics(font).height();
+    return QFontMetrics(font, &m_image).height();
 }
 
 QImage Canvas::grab(const QRect &rect) const
 {
-    return m_image.copy(rect);
+    return m_image.copy(rect.translated(m_origin));
 }
 
 QRgb Canvas::pixel(int x, int y) const
 {
-    return m_image.valid(x, y) ? m_image.pixel(x, y) : qRgb(0, 0, 0);
+    const QPoint at = QPoint(x, y) + m_origin;
+    return m_image.valid(at) ? m_image.pixel(at) : qRgb(0, 0, 0);
 }
 
 void Canvas::touched(const QRect &rect)
 {
-    update(rect);
+    // From device pixels to the window system's, widened to whole pixels.
+    const double ratio = devicePixelRatioF();
+    update(QRectF(rect.x() / ratio, rect.y() / ratio, rect.width() / ratio,
+                  rect.height() / ratio).toAlignedRect());
 }
 
 void Canvas::paintEvent(QPaintEvent *event)
 {
+    // Undo the window system's scaling so the canvas lands pixel for pixel.
+    const double ratio = devicePixelRatioF();
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_image, event->rect());
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    const QRect area = QRectF(event->rect().x() * ratio, event->rect().y() * ratio,
+                              event->rect().width() * ratio, event->rect().height() * ratio)
+                           .toAlignedRect() & m_image.rect();
+    painter.drawImage(area.topLeft(), m_image, area);
 }
 
 void Canvas::resizeEvent(QResizeEvent *)
 {
-    if (size() == m_image.size())
+    const QSize pixels = (QSizeF(size()) * devicePixelRatioF()).toSize();
+    if (pixels == m_image.size())
         return;
-    m_image = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    m_image.fill(Qt::black);
+    m_image = blankImage(pixels);
     if (m_shown)
         repaintNow();
 }
@@ -126,12 +170,12 @@ void Canvas::showEvent(QShowEvent *)
 
 void Canvas::mousePressEvent(QMouseEvent *event)
 {
-    emit pressed(event->position().toPoint());
+    emit pressed(fromWidget(event->position()));
 }
 
 void Canvas::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    emit pressed(event->position().toPoint());
+    emit pressed(fromWidget(event->position()));
 }
 
 void Canvas::keyPressEvent(QKeyEvent *event)

@@ -11,6 +11,11 @@ namespace zand {
 // The surface the machine is drawn on. Every drawing operation lands in the
 // canvas at once, outside any paint event, so timers and animations can draw
 // whenever they run; the window system only ever shows what the canvas holds.
+//
+// The canvas holds the screen's device pixels and is shown 1:1, so pictures
+// stay as sharp on a scaled desktop as at 100 %. Drawing coordinates are
+// device pixels counted from the origin, where the machine's top left corner
+// lies; mouse presses come back in the same coordinates.
 class Canvas : public QWidget
 {
     Q_OBJECT
@@ -25,12 +30,25 @@ public:
     void setPaintHandler(std::function<void()> handler);
     void repaintNow();
 
+    // Where drawing coordinate (0, 0) lies on the canvas, in device pixels.
+    void setOrigin(QPoint origin);
+    QPoint origin() const { return m_origin; }
+    // The canvas in device pixels, and the part of the drawing coordinates
+    // it shows.
+    QSize pixelSize() const { return m_image.size(); }
+    QRect shownArea() const { return QRect(-m_origin, m_image.size()); }
+    // A press at this widget position, in drawing coordinates.
+    QPoint fromWidget(QPointF position) const;
+
+    // Fills the whole canvas black, wherever the origin lies.
+    void clear();
     // Copies a rectangle of a picture, stretching it when the rectangles
     // differ in size. The source is clipped to the picture.
     void copy(const QImage &picture, const QRect &source, const QRect &target,
               CopyMode mode = CopyMode::Plain);
     void fillRect(const QRect &rect, QColor colour);
-    // Text with a clear background; (x, y) is its top left corner.
+    // Text with a clear background; (x, y) is its top left corner. Point
+    // sizes follow the screen's real density.
     void drawText(int x, int y, const QString &text, const QFont &font, QColor colour);
     int textWidth(const QString &text, const QFont &font) const;
     int textHeight(const QFont &font) const;
@@ -38,6 +56,7 @@ public:
     // Copy from the screen: what the canvas shows in this rectangle.
     QImage grab(const QRect &rect) const;
     QRgb pixel(int x, int y) const;
+    // The whole canvas, device pixels from its top left corner.
     const QImage &image() const { return m_image; }
 
 signals:
@@ -53,9 +72,11 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    QImage blankImage(QSize size) const;
     void touched(const QRect &rect);
 
     QImage m_image;
+    QPoint m_origin;
     std::function<void()> m_paintHandler;
     bool m_shown = false;
 };

@@ -7,7 +7,6 @@
 #include "screen/Fonts.h"
 #include "screen/Pictures.h"
 
-#include <QFontMetrics>
 
 namespace zand {
 
@@ -40,7 +39,7 @@ QRect BonusView::safeRect(int safe) const
 
 void BonusView::paint()
 {
-    m_canvas.fillRect(m_canvas.rect(), Qt::black);
+    m_canvas.clear();
     m_canvas.copy(m_background, m_background.rect(), QRect(m_origin, m_background.size()));
 }
 
@@ -54,10 +53,10 @@ void BonusView::drawPrize(int safe, const QString &text)
 {
     QFont font = gameFont(24);
     font.setBold(true);
-    const QFontMetrics metrics(font);
     const QRect rect = safeRect(safe);
-    m_canvas.drawText(rect.left() + SafeSide / 2 - metrics.horizontalAdvance(text) / 2,
-                      rect.top() + SafeSide / 2 - metrics.height() / 2, text, font, Qt::red);
+    m_canvas.drawText(rect.left() + SafeSide / 2 - m_canvas.textWidth(text, font) / 2,
+                      rect.top() + SafeSide / 2 - m_canvas.textHeight(font) / 2, text, font,
+                      Qt::red);
 }
 
 } // namespace zand

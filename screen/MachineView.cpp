@@ -8,6 +8,8 @@
 #include "screen/Fonts.h"
 #include "screen/Pictures.h"
 
+#include <algorithm>
+
 namespace zand {
 
 MachineView::MachineView(Canvas &canvas, const Config &config, GameState &state,
@@ -38,7 +40,11 @@ QRect MachineView::scaled(const QRect &design) const
 void MachineView::paint()
 {
     const QImage &machine = m_pictures.machine;
-    m_canvas.fillRect(m_canvas.rect(), Qt::black);
+    // A screen wider than 4:3 shows the machine in the middle, black bands
+    // either side.
+    const int spare = m_canvas.pixelSize().width() - m_config.layoutWidth;
+    m_canvas.setOrigin(QPoint(std::max(0, spare / 2), 0));
+    m_canvas.clear();
     m_canvas.copy(machine, machine.rect(), QRect(0, 0, s(machine.width()), s(machine.height())));
     for (int reel = 0; reel < 3; ++reel)
         drawReel(reel);

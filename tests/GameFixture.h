@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameMain.h"
 #include "MainWindowProbe.h"
 #include "doubles/FakeClock.h"
 #include "doubles/FakeMusic.h"

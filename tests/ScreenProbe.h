@@ -3,7 +3,9 @@
 #include "platform/Canvas.h"
 #include "screen/Pictures.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QRect>
 #include <QString>
 
@@ -52,9 +54,24 @@ inline QImage reelCell(const Canvas &canvas, const Pictures &p, int reel, int ro
                              p.symbolSize, p.symbolSize));
 }
 
-} // namespace ScreenProbe
+// Where the window system reports a press on this pixel of the canvas's
+// drawing coordinates: on a scaled desktop, a fraction of its own pixels.
+inline QPointF widgetPosition(const Canvas &canvas, QPoint at)
+{
+    return QPointF(at + canvas.origin()) / canvas.devicePixelRatioF();
+}
 
-namespace ScreenProbe {
+// A click on one device pixel of the canvas.
+inline void click(Canvas &canvas, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    const QPointF local = widgetPosition(canvas, at);
+    const QPointF global = canvas.mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, {});
+    QApplication::sendEvent(&canvas, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, {}, {});
+    QApplication::sendEvent(&canvas, &release);
+}
+
 
 inline qint64 distance(const QImage &a, const QImage &b)
 {

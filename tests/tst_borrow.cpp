@@ -245,5 +245,5 @@ void BorrowTest::borrowedCreditsReachTheMachineAndPlay()
     QVERIFY(answerer.messages.isEmpty());
 }
 
-QTEST_MAIN(BorrowTest)
+ZAND_TEST_MAIN(BorrowTest)
 #include "tst_borrow.moc"

@@ -170,5 +170,5 @@ void HelpTest::clickOnTheLogoOpensTheGamesPage()
     QCOMPARE(game.state().bet, 0);
 }
 
-QTEST_MAIN(HelpTest)
+ZAND_TEST_MAIN(HelpTest)
 #include "tst_help.moc"

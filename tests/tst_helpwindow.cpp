@@ -174,5 +174,5 @@ void HelpWindowTest::helpFromAModalDialogCanBeUsed()
     QVERIFY(atContents);
 }
 
-QTEST_MAIN(HelpWindowTest)
+ZAND_TEST_MAIN(HelpWindowTest)
 #include "tst_helpwindow.moc"

@@ -192,5 +192,5 @@ void LightsTest::timersTickWhileAModalWindowIsOpen()
     QVERIFY(ticks >= 2);
 }
 
-QTEST_MAIN(LightsTest)
+ZAND_TEST_MAIN(LightsTest)
 #include "tst_lights.moc"

@@ -65,7 +65,7 @@ private:
     GameState &state() { return m_game->state(); }
     MainWindow &window() { return *m_game->window; }
     int s(int v) const { return probe(*m_game->window).config().scale(v); }
-    void press(int x, int y) { QTest::mouseClick(&probe(window()).canvas(), Qt::LeftButton, {}, QPoint(s(x), s(y))); }
+    void press(int x, int y) { ScreenProbe::click(probe(window()).canvas(), QPoint(s(x), s(y))); }
     // Fixed prizes for the bonus lines: credits, or 1 for six nudges.
     void bonusPays(int prize);
 
@@ -293,9 +293,9 @@ void PlayTest::controlsAnswerOnlyInTheirZonesAndKeys()
         QCOMPARE(s(352), 506);
     }
     ModalAnswerer answerer;
-    QTest::mouseClick(&probe(window()).canvas(), Qt::LeftButton, {}, QPoint(s(577), s(362)));
+    ScreenProbe::click(probe(window()).canvas(), QPoint(s(577), s(362)));
     QCOMPARE(state().bet, 1);
-    QTest::mouseClick(&probe(window()).canvas(), Qt::LeftButton, {}, QPoint(s(655) + 1, s(362)));
+    ScreenProbe::click(probe(window()).canvas(), QPoint(s(655) + 1, s(362)));
     QCOMPARE(state().bet, 1);
     press(600, 150); // the badge
     QCOMPARE(state().bet, 2);
@@ -313,7 +313,7 @@ void PlayTest::controlsAnswerOnlyInTheirZonesAndKeys()
     int spinsDuring = -1;
     m_game->clock.onPump = [&] {
         if (spinsDuring < 0) {
-            QTest::mouseClick(&probe(window()).canvas(), Qt::LeftButton, {}, QPoint(s(600), s(320)));
+            ScreenProbe::click(probe(window()).canvas(), QPoint(s(600), s(320)));
             QTest::keyClick(&probe(window()).canvas(), Qt::Key_Space);
             spinsDuring = state().spins;
         }
@@ -327,7 +327,10 @@ void PlayTest::controlsAnswerOnlyInTheirZonesAndKeys()
 void PlayTest::doubleClickOnBetOnePlacesTwoCoins()
 {
     QTest::mouseDClick(window().windowHandle(), Qt::LeftButton, {},
-                       probe(window()).canvas().mapTo(&window(), QPoint(s(600), s(390))));
+                       probe(window()).canvas().mapTo(
+                           &window(), ScreenProbe::widgetPosition(probe(window()).canvas(),
+                                                                  QPoint(s(600), s(390)))
+                                          .toPoint()));
     QCOMPARE(state().bet, 2);
 }
 
@@ -509,5 +512,5 @@ void PlayTest::closingDuringANudgeSettlesItsWin()
     QCOMPARE(probe(*m_game->window).savedGames().load(8).values.nudges, 2);
 }
 
-QTEST_MAIN(PlayTest)
+ZAND_TEST_MAIN(PlayTest)
 #include "tst_play.moc"

@@ -247,5 +247,5 @@ void RandomTest::stopsAreIndependentOfThePreviousSpin()
     }
 }
 
-QTEST_MAIN(RandomTest)
+ZAND_TEST_MAIN(RandomTest)
 #include "tst_random.moc"

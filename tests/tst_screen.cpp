@@ -8,7 +8,6 @@
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
 
-#include <QFontMetrics>
 #include <QTest>
 
 using namespace zand;
@@ -75,7 +74,7 @@ void ScreenTest::winningsAreBlankAfterAPaint()
 {
     // On a small screen the caption's descenders reach into the display.
     QRect display = probe(*m_game->window).view().scaled(320, 38, 450, 70);
-    const int captionBottom = s(24) + QFontMetrics(probe(*m_game->window).view().captionFont()).height();
+    const int captionBottom = s(24) + canvas().textHeight(probe(*m_game->window).view().captionFont());
     display.setTop(std::max(display.top(), captionBottom));
     probe(*m_game->window).view().showWinnings(1234);
     QVERIFY(!allBlack(canvas().grab(display)));
@@ -124,7 +123,7 @@ void ScreenTest::logoIsDrawnThroughItsMask()
     const QRect area(s(10), s(10), logo.width(), logo.height());
     // The logo sits on the machine picture; what lies under it shows through.
     Canvas &c = canvas();
-    c.fillRect(c.rect(), Qt::black);
+    c.clear();
     c.copy(pictures().machine, pictures().machine.rect(),
            QRect(0, 0, s(pictures().machine.width()), s(pictures().machine.height())));
     const QImage before = c.grab(area);
@@ -204,7 +203,7 @@ void ScreenTest::nudgeCounterFontsFollowTheLayoutWidth()
 
 void ScreenTest::wholeMachineFitsInTheWindow()
 {
-    const QRect shown = canvas().rect();
+    const QRect shown = canvas().shownArea();
     const MachineView &view = probe(*m_game->window).view();
     for (const QRect box : {view.scaled(577, 293, 655, 352), view.scaled(577, 362, 655, 421),
                             view.scaled(577, 432, 655, 491), view.scaled(578, 223, 656, 282)})
@@ -215,5 +214,5 @@ void ScreenTest::wholeMachineFitsInTheWindow()
         QVERIFY(shown.contains(view.reelWindow(reel)));
 }
 
-QTEST_MAIN(ScreenTest)
+ZAND_TEST_MAIN(ScreenTest)
 #include "tst_screen.moc"

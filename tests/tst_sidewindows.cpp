@@ -204,5 +204,5 @@ void SideWindowsTest::versionBoxNamesTheGameAndItsVersion()
     QCOMPARE(answerer.messages, QStringList{QStringLiteral("Emerald Nights\n\nVersion:  2.2")});
 }
 
-QTEST_MAIN(SideWindowsTest)
+ZAND_TEST_MAIN(SideWindowsTest)
 #include "tst_sidewindows.moc"

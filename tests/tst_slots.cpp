@@ -316,5 +316,5 @@ void SlotsTest::failedWritesLoseNothing()
     QCOMPARE(readBytes(path()), before);
 }
 
-QTEST_MAIN(SlotsTest)
+ZAND_TEST_MAIN(SlotsTest)
 #include "tst_slots.moc"

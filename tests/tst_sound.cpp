@@ -3,6 +3,7 @@
 // the spin, Options > Music and a player that fails.
 #include "GameFixture.h"
 #include "ModalAnswerer.h"
+#include "ScreenProbe.h"
 
 #include "app/Controls.h"
 #include "app/MusicBox.h"
@@ -187,7 +188,7 @@ void SoundTest::theSafeSoundsOnlyForAMouseChoice()
     BonusScreen clicked(probe(window()).config(), state(), probe(window()).random(), board, prizes);
     clicked.show();
     QVERIFY(QTest::qWaitForWindowExposed(&clicked));
-    QTest::mouseClick(&clicked.canvas(), Qt::LeftButton, {}, clicked.safeRect(3).center());
+    ScreenProbe::click(clicked.canvas(), clicked.safeRect(3).center());
     QCOMPARE(clicked.chosenSafe(), 3);
     QCOMPARE(sound().names(), QStringList{SafeSound});
     clicked.openTimer.stop();
@@ -466,5 +467,5 @@ void SoundTest::theWelcomeIsHeardThroughTheSoundDevice()
     qunsetenv("SDL_DISKAUDIOFILE");
 }
 
-QTEST_MAIN(SoundTest)
+ZAND_TEST_MAIN(SoundTest)
 #include "tst_sound.moc"

@@ -2,8 +2,11 @@
 // the reel art for the screen, the window, and the game kept between runs.
 #include "GameFixture.h"
 #include "ModalAnswerer.h"
+#include "TestScreen.h"
 
 #include "app/Controls.h"
+#include "platform/Canvas.h"
+#include "screen/Lights.h"
 #include "game/SavedGame.h"
 #include "platform/Jpeg.h"
 #include "screen/Pictures.h"
@@ -11,6 +14,9 @@
 #include <QBuffer>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
+
+#include <cmath>
 
 using namespace zand;
 
@@ -44,8 +50,9 @@ private slots:
     void symbolSheetSuitsTheLayoutWidth_data();
     void symbolSheetSuitsTheLayoutWidth();
     void themePicturesReplaceBuiltInOnesOrLeaveThem();
+    void playersThemeFolderComesAfterTheGamesOwn();
     void jpegDecoderRefusesBrokenFiles();
-    void windowOpensAtTheScreenSize();
+    void windowFrameFitsTheScreen();
     void gameIsKeptBetweenRuns();
     void missingRequiredSoundIsReportedAndTheGameGoesOn();
 };
@@ -65,6 +72,13 @@ void StartupTest::settingsFileNamesTitleAndTheme()
     QCOMPARE(window.windowTitle(), QStringLiteral("The Grand Emerald Palace Casin"));
     QCOMPARE(probe(window).config().manualCaption(), QStringLiteral("&The Grand Emerald Palace Casin Manual"));
     QCOMPARE(Config::applicationTitle(), QStringLiteral("Zandor Slots"));
+
+    // An empty title leaves the caption blank, not the program's name.
+    GameFixture untitled;
+    untitled.writeFile("Testing.ini", "[Settings]\r\nAboutName=\r\n");
+    MainWindow &blank = untitled.start();
+    QCOMPARE(probe(blank).config().gameTitle, QString());
+    QVERIFY(blank.windowHandle()->title().trimmed().isEmpty());
 }
 
 void StartupTest::emptySoundRootLeavesBareSuffixes()
@@ -145,6 +159,32 @@ void StartupTest::themePicturesReplaceBuiltInOnesOrLeaveThem()
     QCOMPARE(pictures.warnings.size(), 3);
 }
 
+void StartupTest::playersThemeFolderComesAfterTheGamesOwn()
+{
+    const QByteArray testData = qgetenv("XDG_DATA_HOME");
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    QVERIFY(QDir(data.path()).mkpath("zandslots"));
+    QVERIFY(filled(800, 600, QColor(0, 120, 0)).save(data.path() + "/zandslots/Tester.JPG", "JPG"));
+    const auto machineColour = [](GameFixture &game) {
+        MainWindow &window = game.start();
+        probe(window).lights().stopAll();
+        probe(window).canvas().repaintNow();
+        // Below the logo, left of the pay glass: nothing is drawn over it.
+        return QColor(probe(window).canvas().pixel(probe(window).config().scale(4),
+                                                   probe(window).config().scale(300)));
+    };
+    GameFixture themed;
+    const QColor fromPlayer = machineColour(themed);
+    QVERIFY(fromPlayer.green() > 100 && fromPlayer.red() < 20 && fromPlayer.blue() < 20);
+    // A picture beside the executable wins.
+    GameFixture own;
+    own.writeFile("tester.jpg", jpegOf(filled(800, 600, QColor(120, 0, 0))));
+    const QColor fromGame = machineColour(own);
+    QVERIFY(fromGame.red() > 100 && fromGame.green() < 20);
+    qputenv("XDG_DATA_HOME", testData);
+}
+
 void StartupTest::jpegDecoderRefusesBrokenFiles()
 {
     const QByteArray good = jpegOf(filled(33, 17, QColor(200, 100, 50)));
@@ -161,18 +201,30 @@ void StartupTest::jpegDecoderRefusesBrokenFiles()
     QVERIFY(Jpeg::load("/nonexistent/picture.jpg", &error).isNull());
 }
 
-void StartupTest::windowOpensAtTheScreenSize()
+void StartupTest::windowFrameFitsTheScreen()
 {
+    const TestScreen expected = TestScreen::current();
     GameFixture game;
     MainWindow &window = game.start();
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (screen->logicalDotsPerInch() < 100) {
+    QCOMPARE(probe(window).config().screenWidth, expected.pixels.width());
+    QCOMPARE(probe(window).config().logicalDpi, expected.dpi);
+    if (expected.dpi < 100) {
         QVERIFY(window.windowState() & Qt::WindowMaximized);
-    } else {
-        QVERIFY(!(window.windowState() & Qt::WindowMaximized));
-        QCOMPARE(window.size(), screen->geometry().size() - QSize(10, 10));
+        return;
     }
-    QCOMPARE(probe(window).config().screenWidth, screen->geometry().width());
+    QVERIFY(!(window.windowState() & Qt::WindowMaximized));
+    // The frame, not the inside, is ten device pixels smaller than the
+    // screen each way, and it lies inside the screen's free area.
+    const QRect frame = window.frameGeometry();
+    QVERIFY(frame.size() != window.size());
+    const QSizeF framePixels = QSizeF(frame.size()) * expected.ratio;
+    QVERIFY2(std::abs(framePixels.width() - (expected.pixels.width() - 10)) <= expected.ratio
+                 && std::abs(framePixels.height() - (expected.pixels.height() - 10)) <= expected.ratio,
+             qPrintable(QStringLiteral("frame %1 x %2").arg(framePixels.width()).arg(framePixels.height())));
+    QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(frame));
+    // Not resizable.
+    QCOMPARE(window.minimumSize(), window.size());
+    QCOMPARE(window.maximumSize(), window.size());
 }
 
 void StartupTest::gameIsKeptBetweenRuns()
@@ -221,5 +273,5 @@ void StartupTest::missingRequiredSoundIsReportedAndTheGameGoesOn()
     QVERIFY(QFile::exists(game.savedGamePath()));
 }
 
-QTEST_MAIN(StartupTest)
+ZAND_TEST_MAIN(StartupTest)
 #include "tst_startup.moc"

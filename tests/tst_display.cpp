@@ -1,0 +1,175 @@
+// The machine on the screen's own pixels, whatever the desktop's scaling:
+// the layout, the symbol sheet and the digits follow the device pixels and
+// their density, the canvas is shown pixel for pixel, a wide screen shows the
+// machine in the middle, and clicks land on the pixel under the pointer.
+#include "GameFixture.h"
+#include "ScreenProbe.h"
+#include "TestScreen.h"
+
+#include "game/Strips.h"
+#include "platform/Canvas.h"
+#include "screen/Lights.h"
+#include "screen/MachineView.h"
+
+#include <QTest>
+
+using namespace zand;
+using namespace ScreenProbe;
+
+namespace {
+
+// A theme's symbol sheets drawn for every screen width the game knows, each
+// a flat colour of its own.
+const struct
+{
+    int layoutWidth;
+    int cell;
+    QColor colour;
+} Sheets[] = {{640, 61, QColor(200, 0, 0)},    {1024, 98, QColor(0, 200, 0)},
+              {1152, 110, QColor(0, 0, 200)},  {1280, 122, QColor(200, 200, 0)},
+              {1600, 152, QColor(0, 200, 200)}};
+
+} // namespace
+
+class DisplayTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void machineIsLaidOutOnTheDevicePixels();
+    void symbolSheetSuitsTheDeviceWidth();
+    void canvasIsShownPixelForPixel();
+    void wideScreenShowsTheMachineInTheMiddle();
+    void clicksLandOnTheDevicePixelUnderThePointer();
+
+private:
+    const Config &config() const { return probe(*m_game->window).config(); }
+    Canvas &canvas() const { return probe(*m_game->window).canvas(); }
+    const Pictures &pictures() const { return probe(*m_game->window).pictures(); }
+    int s(int v) const { return config().scale(v); }
+
+    TestScreen m_screen = TestScreen::current();
+    std::unique_ptr<GameFixture> m_game;
+};
+
+void DisplayTest::init()
+{
+    m_game = std::make_unique<GameFixture>();
+    for (const auto &sheet : Sheets) {
+        QImage picture(4 * sheet.cell, 3 * sheet.cell, QImage::Format_RGB32);
+        picture.fill(sheet.colour);
+        QVERIFY(picture.save(m_game->appPath() + QStringLiteral("Zand%1.jpg").arg(sheet.cell), "JPG"));
+    }
+    m_game->start();
+    probe(*m_game->window).lights().stopAll();
+    canvas().repaintNow();
+}
+
+void DisplayTest::cleanup()
+{
+    m_game.reset();
+}
+
+void DisplayTest::machineIsLaidOutOnTheDevicePixels()
+{
+    const QSize pixels = m_screen.pixels;
+    QCOMPARE(QSize(config().screenWidth, config().screenHeight), pixels);
+    QCOMPARE(config().logicalDpi, m_screen.dpi);
+    QCOMPARE(config().layoutWidth, std::min(pixels.width(), pixels.height() * 4 / 3));
+    // The desktop really scales this run, and the canvas holds the window's
+    // device pixels.
+    QCOMPARE(canvas().devicePixelRatioF(), m_screen.ratio);
+    const QSizeF expected = QSizeF(canvas().size()) * m_screen.ratio;
+    QVERIFY(std::abs(canvas().pixelSize().width() - expected.width()) <= 1);
+    QVERIFY(std::abs(canvas().pixelSize().height() - expected.height()) <= 1);
+
+    // The digits take the cells of the device width: credits 1000 end at 620.
+    const bool small = config().layoutWidth < 1000;
+    const int w = small ? 16 : 32, h = small ? 21 : 42;
+    const QImage &green = small ? pictures().greenSmall : pictures().greenLarge;
+    // (On a small screen at a high density the caption's letters, sized in
+    // points, reach down into the digits' top rows.)
+    const int below = std::max(0, s(24) + canvas().textHeight(probe(*m_game->window).view().captionFont()) - s(38));
+    QVERIFY(below < h);
+    QVERIFY(same(canvas().grab(QRect(s(620) - 4 * w, s(38) + below, 4 * w, h - below)),
+                 digits(green, "1000", w, h).copy(0, below, 4 * w, h - below)));
+}
+
+void DisplayTest::symbolSheetSuitsTheDeviceWidth()
+{
+    int cell = 0;
+    QColor colour;
+    for (const auto &sheet : Sheets)
+        if (sheet.layoutWidth == config().layoutWidth) {
+            cell = sheet.cell;
+            colour = sheet.colour;
+        }
+    if (cell == 0) {
+        QCOMPARE(pictures().symbolSize, config().layoutWidth == 800 ? 76 : s(76));
+        return;
+    }
+    QCOMPARE(pictures().symbolSize, cell);
+    const QColor shown(canvas().pixel(pictures().reelLeft + cell / 2, pictures().reelTop + cell / 2));
+    QVERIFY(std::abs(shown.red() - colour.red()) < 12 && std::abs(shown.green() - colour.green()) < 12
+            && std::abs(shown.blue() - colour.blue()) < 12);
+}
+
+void DisplayTest::canvasIsShownPixelForPixel()
+{
+    // What the window system is given for the canvas: its paint, rendered at
+    // the screen's ratio.
+    const QImage shown = canvas().QWidget::grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.devicePixelRatio(), canvas().devicePixelRatioF());
+    const QPoint origin = canvas().origin();
+    // Every symbol on the reels, pixel for pixel as the prepared sheet has it.
+    for (int reel = 0; reel < 3; ++reel)
+        for (int row = 0; row < 3; ++row) {
+            const QRect cell(pictures().reelLeft + reel * pictures().reelPitch,
+                             pictures().reelTop + row * pictures().symbolSize,
+                             pictures().symbolSize, pictures().symbolSize);
+            const int symbol = Strips::visible(reel, m_game->state().reelStops[reel])[row];
+            QVERIFY2(same(shown.copy(cell.translated(origin)), sheetCell(pictures(), symbol)),
+                     qPrintable(QStringLiteral("reel %1 row %2").arg(reel).arg(row)));
+        }
+    // And the whole machine as the canvas holds it.
+    const QRect machine = QRect(origin, QSize(config().layoutWidth, config().layoutWidth * 3 / 4))
+                              & QRect(QPoint(), shown.size());
+    QVERIFY(same(shown.copy(machine), canvas().image().copy(machine)));
+}
+
+void DisplayTest::wideScreenShowsTheMachineInTheMiddle()
+{
+    const int width = canvas().pixelSize().width();
+    const int machine = config().layoutWidth;
+    const int left = canvas().origin().x();
+    QCOMPARE(left, std::max(0, (width - machine) / 2));
+    QCOMPARE(canvas().origin().y(), 0);
+    if (left == 0)
+        return;
+    // Black bands of the same width either side of the machine.
+    const int right = width - left - machine;
+    QVERIFY(std::abs(left - right) <= 1);
+    const QImage &all = canvas().image();
+    QVERIFY(allBlack(all.copy(0, 0, left, all.height())));
+    QVERIFY(allBlack(all.copy(left + machine, 0, right, all.height())));
+    QVERIFY(!allBlack(all.copy(left, 0, 4, all.height())));
+}
+
+void DisplayTest::clicksLandOnTheDevicePixelUnderThePointer()
+{
+    GameState &state = m_game->state();
+    // The Bet One zone takes in its left edge and ends on its right one.
+    click(canvas(), QPoint(s(577) - 1, s(362)));
+    QCOMPARE(state.bet, 0);
+    click(canvas(), QPoint(s(577), s(362)));
+    QCOMPARE(state.bet, 1);
+    click(canvas(), QPoint(s(655), s(421)));
+    QCOMPARE(state.bet, 2);
+    click(canvas(), QPoint(s(655) + 1, s(421)));
+    QCOMPARE(state.bet, 2);
+}
+
+ZAND_TEST_MAIN(DisplayTest)
+#include "tst_display.moc"
