@@ -1,6 +1,7 @@
 // Help in the game: F1 in its windows and dialogs, the Help menu, the logo
 // chip and a desktop without a browser.
 #include "GameFixture.h"
+#include "ScreenProbe.h"
 #include "ModalAnswerer.h"
 
 #include "app/Controls.h"
@@ -157,13 +158,13 @@ void HelpTest::clickOnTheLogoOpensTheGamesPage()
     QCOMPARE(logo.topLeft(), QPoint(corner, corner));
     const QPoint edges[] = {logo.topLeft(), logo.topLeft() + QPoint(logo.width(), logo.height())};
     for (const QPoint at : edges)
-        QTest::mouseClick(&canvas, Qt::LeftButton, {}, at);
+        ScreenProbe::click(canvas, at);
     // Any button, and in the middle of a spin too.
     game.state().spinInProgress = true;
-    QTest::mouseClick(&canvas, Qt::RightButton, {}, logo.center());
+    ScreenProbe::click(canvas, logo.center(), Qt::RightButton);
     game.state().spinInProgress = false;
-    QTest::mouseClick(&canvas, Qt::LeftButton, {}, logo.bottomRight() + QPoint(2, 0));
-    QTest::mouseClick(&canvas, Qt::LeftButton, {}, logo.bottomRight() + QPoint(0, 2));
+    ScreenProbe::click(canvas, logo.bottomRight() + QPoint(2, 0));
+    ScreenProbe::click(canvas, logo.bottomRight() + QPoint(0, 2));
 
     const QUrl page = QUrl::fromLocalFile(game.appPath() + "games/index.html");
     QCOMPARE(game.browser.opened, QList<QUrl>({page, page, page}));

@@ -1,5 +1,6 @@
 // The game's help window on the real manual: topics, pictures, links within
 // and out of it, a missing manual, and help asked for from inside a modal dialog.
+#include "GameMain.h"
 #include "doubles/RecordingHelp.h"
 
 #include "platform/HelpWindow.h"
