@@ -4,6 +4,7 @@
 #include "platform/EventClock.h"
 #include "platform/HelpWindow.h"
 #include "platform/SdlAudio.h"
+#include "platform/SignalWatcher.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,6 +14,9 @@ using namespace zand;
 
 int main(int argc, char *argv[])
 {
+    // The game answers the stop signals itself (below); the audio library
+    // must not take them over.
+    qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
@@ -31,5 +35,9 @@ int main(int argc, char *argv[])
     MainWindow window(Platform{clock, sound, music, help, browser,
                                exe.absolutePath() + QDir::separator(), exe.fileName(), QString()});
     window.show();
+    // A plain kill, Ctrl+C or a closed terminal ends the game as its close
+    // box does: the spin in flight settled and the game saved.
+    SignalWatcher stopSignals({SIGTERM, SIGINT, SIGHUP});
+    QObject::connect(&stopSignals, &SignalWatcher::caught, &window, &MainWindow::closeUnattended);
     return QApplication::exec();
 }

@@ -125,8 +125,16 @@ void BonusScreen::revealPrize()
 
 void BonusScreen::closeEvent(QCloseEvent *event)
 {
-    // The screen cannot be cancelled; it closes once the prize is shown.
+    // The screen cannot be cancelled; it closes once the prize is shown. A
+    // game that is closing does not wait for the player: a safe is picked as
+    // a key press would, and its prize is shown and paid at once.
     event->ignore();
+    if (m_state.appClosing && !m_prizeShown) {
+        if (m_chosenSafe == -1)
+            m_chosenSafe = m_random.below(Prizes::Safes);
+        openTimer.stop();
+        revealPrize();
+    }
     if (m_prizeShown)
         done(Accepted);
 }

@@ -4,6 +4,7 @@
 // of it may raise a report.
 #include "GameFixture.h"
 #include "ModalAnswerer.h"
+#include "SpinSeeds.h"
 
 #include "bonus/BonusScreen.h"
 #include "game/Prizes.h"
@@ -33,18 +34,6 @@ std::int32_t held(std::int64_t value)
 GameRecord recordOf(std::int32_t credits, std::int32_t others, std::int32_t bonusPts)
 {
     return GameRecord{credits, others, others, others, others, bonusPts, others};
-}
-
-// A seed whose first spin with three coins wins more than its coins through
-// the Wild, without opening the bonus game.
-std::uint32_t winningSeed(int blurHeight)
-{
-    for (std::uint32_t seed = 1;; ++seed) {
-        Random random(seed);
-        const SpinResult r = evaluate(drawSpin(random, blurHeight).stops, 3);
-        if (r.total > 3 && r.nudgesEarned > 0 && !r.opensBonus)
-            return seed;
-    }
 }
 
 // A theme's nudge light whose thirteen meter frames each have a red of their own.
@@ -104,12 +93,14 @@ void LimitsTest::extremeSavedValuesPlayWithinTheLimits()
     p.view().drawBonusMeter();
     QCOMPARE(qRed(p.canvas().pixel(spot.x(), spot.y())), qRed(light.pixel(2, 59 * (12 - meterPoints) + 2)));
 
-    // A spin of three coins that wins more than it cost, through the Wild.
     ModalAnswerer answerer;
     p.lights().stopAll();
-    const std::uint32_t seed = winningSeed(p.pictures().blurHeight);
-    Random replay(seed);
-    const SpinResult spin = evaluate(drawSpin(replay, p.pictures().blurHeight).stops, 3);
+    // A spin of three coins that wins more than they cost, through the Wild.
+    const int blur = p.pictures().blurHeight;
+    const std::uint32_t seed = seedWhoseSpin(blur, 3, [](const SpinResult &r) {
+        return r.total > 3 && r.nudgesEarned > 0 && !r.opensBonus;
+    });
+    const SpinResult spin = spinOf(seed, blur, 3);
     p.random().seed(seed);
     GameRecord before = s.record();
     p.controls().betMax();
