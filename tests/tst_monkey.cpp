@@ -7,8 +7,9 @@
 //
 // The seed fixes the player's choices; the machine's lights run on real
 // time and draw from the game's random source, so the reels may differ a
-// little from run to run. ZAND_MONKEY_ACTIONS sets the number of actions, ZAND_MONKEY_MINUTES plays
-// for that long instead, ZAND_MONKEY_SEED picks another game (scripts/soak).
+// little from run to run. ZAND_MONKEY_ACTIONS sets the number of actions,
+// ZAND_MONKEY_MINUTES plays for that long instead, ZAND_MONKEY_SEED picks
+// another game (scripts/soak).
 #include "GameFixture.h"
 #include "RandomAnswerer.h"
 #include "SpinSeeds.h"
