@@ -8,6 +8,7 @@
 
 #include "bonus/BonusScreen.h"
 #include "game/SavedGame.h"
+#include "platform/HelpWindow.h"
 #include "platform/SignalWatcher.h"
 
 #include <QDir>
@@ -42,6 +43,7 @@ private slots:
     void stopSignalClosesAnOpenMessageBox();
     void everySettledSpinAndNudgeIsOnDiskAtOnce();
     void failedWritesAfterPlayAreReportedOnceUntilOneSucceeds();
+    void stopSignalEndsTheProgramWithTheManualOpen();
 
 private:
     GameRecord onDisk() const { return SavedGameFile(m_game->savedGamePath()).load(8).values; }
@@ -225,6 +227,28 @@ void ShutdownTest::failedWritesAfterPlayAreReportedOnceUntilOneSucceeds()
     blockSavedGameFile(true);
     spins(2);
     QCOMPARE(answerer.messages, once + once);
+}
+
+void ShutdownTest::stopSignalEndsTheProgramWithTheManualOpen()
+{
+    m_game = std::make_unique<GameFixture>();
+    MainWindow &window = m_game->start();
+    StopSignals stop(window);
+    HelpWindow manual;
+    manual.show();
+    // The program's own event loop, which ends with its last window.
+    QTimer::singleShot(0, &window, [] { std::raise(SIGTERM); });
+    QTimer giveUp;
+    bool stillRunning = false;
+    giveUp.setSingleShot(true);
+    connect(&giveUp, &QTimer::timeout, [&] {
+        stillRunning = true;
+        QCoreApplication::quit();
+    });
+    giveUp.start(5000);
+    QApplication::exec();
+    QVERIFY(!window.isVisible());
+    QVERIFY(!stillRunning);
 }
 
 QTEST_MAIN(ShutdownTest)
