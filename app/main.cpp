@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <csignal>
+
 using namespace zand;
 
 int main(int argc, char *argv[])

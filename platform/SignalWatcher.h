@@ -2,10 +2,11 @@
 
 #include <QObject>
 
-#include <csignal>
 #include <initializer_list>
 #include <memory>
 #include <vector>
+
+#include <signal.h>
 
 class QSocketNotifier;
 
