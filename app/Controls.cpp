@@ -4,6 +4,7 @@
 #include "game/Config.h"
 #include "game/GameState.h"
 #include "game/Layout.h"
+#include "game/Saturating.h"
 #include "platform/SoundBoard.h"
 #include "reels/Nudger.h"
 #include "reels/Payout.h"
@@ -106,7 +107,7 @@ void Controls::betOne()
     m_parts.lights.winLines.stop();
     m_parts.sound.playCoin();
     m_state.bet += 1;
-    m_state.credits -= 1;
+    addTo(m_state.credits, -1);
     m_parts.view.showCredits();
     m_parts.view.showBet();
     showLineLightsByBet();
@@ -118,7 +119,7 @@ void Controls::betMax()
 {
     while (m_state.credits >= 1 && m_state.bet < 3) {
         m_state.bet += 1;
-        m_state.credits -= 1;
+        addTo(m_state.credits, -1);
         showLineLightsByBet();
         m_parts.view.showCredits();
         m_parts.view.showBet();
@@ -135,7 +136,7 @@ void Controls::spin()
     m_parts.music.servePending();
     if (s.bet == 0 && s.lastBet > 0 && s.credits >= s.lastBet) {
         s.bet = s.lastBet;
-        s.credits -= s.lastBet;
+        addTo(s.credits, -s.lastBet);
         view.showCredits();
         view.showBet();
     }

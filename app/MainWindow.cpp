@@ -19,10 +19,12 @@
 #include "screen/MachineView.h"
 #include "screen/ReelAnimator.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+
+#include <cstdio>
 
 
 namespace zand {
@@ -99,6 +101,8 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
     const SavedGameFile::Loaded loaded = m_savedGames->load(SavedGameFile::CurrentGameSlot);
     m_state.record() = loaded.values;
     m_gameLoaded = true;
+    // The desktop session may end without closing the window first.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::saveForSessionEnd);
 
     if (m_config.logicalDpi < 100)
         m_windowFit->maximise();
@@ -125,10 +129,14 @@ void MainWindow::busyChanged(bool busy)
     m_busy += busy ? 1 : -1;
     for (QAction *action : std::as_const(m_gameChangingActions))
         action->setEnabled(m_busy == 0);
+    if (m_busy != 0)
+        return;
     // A close that came in the middle of a spin or nudge waited for its
-    // outcome to be settled.
-    if (m_busy == 0 && m_closeWaiting)
+    // outcome to be settled; it saves the game itself.
+    if (m_closeWaiting)
         close();
+    else
+        saveAfterPlay();
 }
 
 void MainWindow::playBonusGame()
@@ -159,13 +167,66 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+void MainWindow::closeUnattended()
+{
+    m_unattended = true;
+    m_state.appClosing = true;
+    dismissModalWindows();
+    close();
+}
+
+void MainWindow::dismissModalWindows()
+{
+    // Each closes as by its close box; the bonus screen pays a safe picked
+    // at random.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window != this && window->isVisible() && window->isModal())
+            window->close();
+    }
+}
+
+bool MainWindow::writeCurrentGame(QString *error)
+{
+    if (!m_savedGames->save(SavedGameFile::CurrentGameSlot, QStringLiteral("CurrentGame"),
+                            m_state.record(), error))
+        return false;
+    m_saveFailureShown = false;
+    return true;
+}
+
 void MainWindow::saveCurrentGame()
 {
     if (!m_gameLoaded)
         return;
     QString error;
-    if (!m_savedGames->save(SavedGameFile::CurrentGameSlot, QStringLiteral("CurrentGame"), m_state.record(), &error))
+    if (writeCurrentGame(&error))
+        return;
+    if (m_unattended)
+        std::fprintf(stderr, "zandslots: %s\n", qPrintable(error));
+    else
         showError(error);
+}
+
+void MainWindow::saveAfterPlay()
+{
+    // Every settled spin and nudge is kept at once, so a power cut or a kill
+    // loses at most the one in flight.
+    QString error;
+    if (writeCurrentGame(&error) || m_saveFailureShown)
+        return;
+    // One message, not one after every spin: the next comes only after a
+    // write has succeeded again.
+    m_saveFailureShown = true;
+    showError(error);
+}
+
+void MainWindow::saveForSessionEnd()
+{
+    // No box: the session manager may not allow one while the desktop ends.
+    QString error;
+    if (!writeCurrentGame(&error))
+        std::fprintf(stderr, "zandslots: %s\n", qPrintable(error));
 }
 
 void MainWindow::showError(const QString &text)

@@ -39,6 +39,11 @@ public:
     explicit MainWindow(Platform platform, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // The system or the desktop session ends the game (a stop signal): it
+    // closes as from the close box, a spin in flight settled and the game
+    // saved, but nobody is there to answer a box or pick a safe.
+    void closeUnattended();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -65,6 +70,10 @@ private:
     void busyChanged(bool busy);
     void playBonusGame();
     void saveCurrentGame();
+    void saveAfterPlay();
+    void saveForSessionEnd();
+    bool writeCurrentGame(QString *error);
+    void dismissModalWindows();
     void showError(const QString &text);
     void showInformation(const QString &text);
 
@@ -91,6 +100,8 @@ private:
     QAction *m_musicAction = nullptr;
     bool m_gameLoaded = false;
     bool m_closeWaiting = false;
+    bool m_unattended = false;
+    bool m_saveFailureShown = false;
     int m_busy = 0;
 };
 

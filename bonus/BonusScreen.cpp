@@ -4,6 +4,7 @@
 #include "game/GameState.h"
 #include "game/Prizes.h"
 #include "game/Random.h"
+#include "game/Saturating.h"
 #include "platform/Canvas.h"
 #include "platform/SoundBoard.h"
 #include "screen/BonusView.h"
@@ -51,11 +52,11 @@ void BonusScreen::settle(GameState &state, Random &random, const Prizes::Table &
 {
     const int prize = prizes[random.below(Prizes::Safes)];
     if (prize == Prizes::SixNudges) {
-        state.nudges += Prizes::NudgesWon;
+        addTo(state.nudges, Prizes::NudgesWon);
         return;
     }
-    state.bonusWon += prize;
-    state.spinWin += prize;
+    addTo(state.bonusWon, prize);
+    addTo(state.spinWin, prize);
 }
 
 QRect BonusScreen::safeRect(int safe) const
@@ -113,7 +114,7 @@ void BonusScreen::revealPrize()
     const int prize = m_prizes[m_chosenSafe];
     QString text;
     if (prize == Prizes::SixNudges) {
-        m_state.nudges += Prizes::NudgesWon;
+        addTo(m_state.nudges, Prizes::NudgesWon);
         text = QStringLiteral("%1 Nudges").arg(Prizes::NudgesWon);
     } else {
         text = QString::number(prize);
@@ -126,9 +127,20 @@ void BonusScreen::revealPrize()
 
 void BonusScreen::closeEvent(QCloseEvent *event)
 {
-    // The screen cannot be cancelled, nor its prize cut short: it closes by
-    // its own timer, three seconds after the prize shows.
+    // The player cannot cancel the screen nor cut its prize short: it closes
+    // by its own timer, three seconds after the prize shows. A game that is
+    // closing does not wait for the player: a safe is picked as a key press
+    // would, and its prize is shown and paid at once.
     event->ignore();
+    if (!m_state.appClosing)
+        return;
+    if (!m_prizeShown) {
+        if (m_chosenSafe == -1)
+            m_chosenSafe = m_random.below(Prizes::Safes);
+        openTimer.stop();
+        revealPrize();
+    }
+    done(Accepted);
 }
 
 void BonusScreen::reject()
@@ -145,8 +157,8 @@ void BonusScreen::done(int result)
     if (!m_paid) {
         m_paid = true;
         if (m_bonusPrize > 1)
-            m_state.bonusWon += m_bonusPrize;
-        m_state.spinWin += m_bonusPrize;
+            addTo(m_state.bonusWon, m_bonusPrize);
+        addTo(m_state.spinWin, m_bonusPrize);
     }
     closeTimer.stop();
     QDialog::done(result);

@@ -37,6 +37,7 @@ public:
     QRect safeRect(int safe) const; // on the screen
     QPoint pictureOrigin() const;
     int chosenSafe() const { return m_chosenSafe; }
+    const Prizes::Table &prizes() const { return m_prizes; }
     Canvas &canvas() { return *m_canvas; }
 
     QTimer openTimer{};  // 300 ms: the next opening frame

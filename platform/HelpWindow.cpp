@@ -19,6 +19,9 @@ HelpWindow::HelpWindow(Browser &browser, QWidget *parent)
     , m_browser(browser)
     , m_page(new QTextBrowser(this))
 {
+    // A side window: when the game's window closes, the game ends, open
+    // manual or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
     auto *contents = new QPushButton(QStringLiteral("&Contents"), this);
     auto *back = new QPushButton(QStringLiteral("&Back"), this);
     auto *forward = new QPushButton(QStringLiteral("&Forward"), this);

@@ -1,6 +1,7 @@
 #include "Nudger.h"
 
 #include "game/GameState.h"
+#include "game/Saturating.h"
 #include "game/Strips.h"
 #include "platform/SoundBoard.h"
 #include "reels/Pacing.h"
@@ -30,7 +31,7 @@ void Nudger::nudgeReel(int reel)
     m_lights.wild.stop();
     m_lights.nudgeLights.stop();
     m_lights.winLines.stop();
-    s.nudges -= 1;
+    addTo(s.nudges, -1);
     m_view.drawNudgeCounter();
     s.nudgeMode = false;
 

@@ -2,6 +2,7 @@
 
 #include "game/CountUp.h"
 #include "game/GameState.h"
+#include "game/Saturating.h"
 #include "game/SpinResult.h"
 #include "platform/SoundBoard.h"
 #include "reels/Pacing.h"
@@ -46,7 +47,7 @@ void Payout::present(const SpinResult &result, int linesBet)
         }
         switch (l.outcome) {
         case PayTable::Outcome::Pays:
-            s.spinWin += l.pay;
+            addTo(s.spinWin, l.pay);
             break;
         case PayTable::Outcome::Bonus:
             // The vault adds its credit prize to the spin's win itself.
@@ -61,7 +62,7 @@ void Payout::present(const SpinResult &result, int linesBet)
         }
         const int won = s.spinWin - before;
         if (won > 0) {
-            s.nudges += nudgesFor(l, won);
+            addTo(s.nudges, nudgesFor(l, won));
             m_view.drawNudgeCounter();
             s.lineWon[line] = true;
         }
@@ -90,7 +91,7 @@ void Payout::countUpWinnings()
     while (s.spinWin > 0) {
         // A closing game takes the rest of its win at once.
         const int step = s.appClosing ? s.spinWin : countUpStep(s.spinWin);
-        s.credits += step;
+        addTo(s.credits, step);
         total += step;
         s.spinWin -= step;
         m_sound.playTally();

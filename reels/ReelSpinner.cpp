@@ -1,6 +1,7 @@
 #include "ReelSpinner.h"
 
 #include "game/GameState.h"
+#include "game/Saturating.h"
 #include "game/SpinResult.h"
 #include "platform/Clock.h"
 #include "platform/SoundBoard.h"
@@ -25,11 +26,11 @@ ReelSpinner::ReelSpinner(ReelAnimator &animator, GameState &state, const Picture
 void ReelSpinner::spinReels()
 {
     m_state.spinInProgress = true;
-    m_state.totalBets += m_state.bet;
+    addTo(m_state.totalBets, m_state.bet);
     const SpinDraw draw = drawSpin(m_random, m_pictures.blurHeight);
     m_state.reelStops = draw.stops;
     m_state.appClosing = false;
-    m_state.spins += 1;
+    addTo(m_state.spins, 1);
     m_animator.startSpin(draw.blurOffsets);
 
     // Each tick is due TickMs after the one before it was due, not after it

@@ -8,9 +8,14 @@
 #include "platform/Canvas.h"
 #include "screen/Pictures.h"
 
+#include <algorithm>
+
 namespace zand {
 
 namespace {
+
+// The bonus meter's scale: 0 to 12 points, one frame of the picture each.
+constexpr int MeterPoints = 12;
 
 // Lit is always the lower face of a two-face picture.
 QRect face(const QImage &picture, bool lit)
@@ -102,9 +107,10 @@ void MachineView::drawLineLight(int line, bool lit)
 
 void MachineView::drawBonusMeter()
 {
-    if (m_state.bonusPts > 12)
-        m_state.bonusPts = 12;
-    const int frame = 12 - m_state.bonusPts;
+    if (m_state.bonusPts > MeterPoints)
+        m_state.bonusPts = MeterPoints;
+    // A saved game may hold fewer than no points: the meter shows it empty.
+    const int frame = MeterPoints - std::max(m_state.bonusPts, 0);
     QRect target = scaled(Layout::BonusMeterBox);
     if (m_config.layoutWidth >= 800)
         target = QRect(target.left() + (target.width() - 78) / 2,

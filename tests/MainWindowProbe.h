@@ -37,6 +37,7 @@ public:
     QTimer &startUpTimer() { return w.m_startUpTimer; }
     void startUpTick() { w.startUpTick(); }
     void newGame() { w.newGame(); }
+    void endOfSession() { w.saveForSessionEnd(); }
 
 private:
     MainWindow &w;
