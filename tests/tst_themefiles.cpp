@@ -106,6 +106,35 @@ private Q_SLOTS:
         first.reset();
         QCOMPARE(Jpeg::decode(large).size(), QSize(4096, 3072));
     }
+
+    void soundRootStaysInTheGameFolder_data()
+    {
+        QTest::addColumn<QString>("soundRoot");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << "Gold" << "Gold";
+        QTest::newRow("dots are a name") << "..Gold" << "..Gold";
+        QTest::newRow("parent folder") << "../Gold" << "Zand";
+        QTest::newRow("absolute") << "/etc/passwd" << "Zand";
+        QTest::newRow("subfolder") << "themes/Gold" << "Zand";
+    }
+
+    void soundRootStaysInTheGameFolder()
+    {
+        QFETCH(QString, soundRoot);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        Config config;
+        config.appPath = dir.path() + u'/';
+        QFile file(config.appPath + "Testing.ini");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\r\nSoundRoot=" + soundRoot.toUtf8() + "\r\nAboutName=Gold Rush\r\n");
+        file.close();
+        if (expected != soundRoot)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("SoundRoot"));
+        config.readTestingIni();
+        QCOMPARE(config.soundRoot, expected);
+        QCOMPARE(config.gameTitle, QStringLiteral("Gold Rush"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestThemeFiles)
