@@ -120,12 +120,10 @@ private:
     qsizetype m_pos = 0;
 };
 
-// Where a section and the wanted keys in it are. Keys must differ from each
-// other (without regard to case).
+// Where a section and the wanted keys in it are.
 struct SectionScan
 {
     bool found = false;
-    Line header;
     Line lastEntry;       // the section's last key line, else its header
     QList<Line> keyLines; // for each wanted key, its first line; kind Other when missing
     Line lastLine;        // the file's last line (when the section is missing)
@@ -144,7 +142,6 @@ SectionScan scanSection(const QByteArray &bytes, const QString &section, const Q
                 break; // the first section of that name is the one
             if (sameName(line.name, section)) {
                 scan.found = true;
-                scan.header = line;
                 scan.lastEntry = line;
             }
             continue;
@@ -153,10 +150,8 @@ SectionScan scanSection(const QByteArray &bytes, const QString &section, const Q
             continue;
         scan.lastEntry = line;
         for (qsizetype k = 0; k < keys.size(); ++k) {
-            if (scan.keyLines.at(k).kind == Line::Kind::Other && sameName(line.name, keys.at(k))) {
+            if (scan.keyLines.at(k).kind == Line::Kind::Other && sameName(line.name, keys.at(k)))
                 scan.keyLines[k] = line;
-                break;
-            }
         }
     }
     return scan;
@@ -317,16 +312,13 @@ ProfileFile::Lookup ProfileFile::read(const QString &section, const KeyValues &k
     const FileContents file = readRegularFile(m_filePath);
     lookup.unreadable = file.state == FileContents::State::Unreadable;
     if (file.state == FileContents::State::Read) {
-        const KeyValues keys = mergedKeys(keysWithDefaults);
-        QStringList names;
-        for (const auto &entry : keys)
-            names.append(entry.first);
-        const SectionScan scan = scanSection(file.bytes, section, names);
-        for (qsizetype i = 0; i < keysWithDefaults.size(); ++i) {
-            for (qsizetype k = 0; k < names.size(); ++k) {
-                if (sameName(names.at(k), keysWithDefaults.at(i).first) && scan.keyLines.at(k).kind == Line::Kind::Entry)
-                    lookup.values[i] = scan.keyLines.at(k).value;
-            }
+        QStringList keys;
+        for (const auto &entry : keysWithDefaults)
+            keys.append(entry.first);
+        const SectionScan scan = scanSection(file.bytes, section, keys);
+        for (qsizetype k = 0; k < keys.size(); ++k) {
+            if (scan.keyLines.at(k).kind == Line::Kind::Entry)
+                lookup.values[k] = scan.keyLines.at(k).value;
         }
     }
     for (QString &value : lookup.values)

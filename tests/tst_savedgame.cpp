@@ -410,13 +410,13 @@ private Q_SLOTS:
     // 50 MB of other games' notes before the game in progress.
     void largeFileLoadsAndSavesInAMoment()
     {
+        QByteArray notes;
+        for (int line = 0; line < 10000; ++line)
+            notes += "Note" + QByteArray::number(line) + "=a remark of the player's\r\n";
         QByteArray bytes;
         bytes.reserve(51 << 20);
-        for (int slot = 1; bytes.size() < 50 << 20; slot = slot % 8 + 1) {
-            bytes += "[GameNo" + QByteArray::number(slot) + "]\r\n";
-            for (int line = 0; line < 10000; ++line)
-                bytes += "Note" + QByteArray::number(line) + "=a remark of the player's\r\n";
-        }
+        for (int slot = 1; bytes.size() < 50 << 20; slot = slot % 8 + 1)
+            bytes += "[GameNo" + QByteArray::number(slot) + "]\r\n" + notes;
         writeBytes(m_path, bytes + "[CurrentGame]\r\nCredits=77\r\n");
         const SavedGameFile file(m_path);
         QElapsedTimer timer;
