@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <jerror.h>
+
 #include <algorithm>
 #include <atomic>
 #include <memory>
@@ -93,8 +95,9 @@ bool runDecoder(jpeg_decompress_struct &info, JpegError &error, const QByteArray
     }
     out.width = static_cast<int>(info.output_width);
     out.height = static_cast<int>(info.output_height);
-    // Only multi-scan pictures ask for this; libjpeg fails when it would
-    // need more.
+    // Only multi-scan (progressive) pictures keep all their coefficients,
+    // half again the size of their pixels; libjpeg refuses when they do not
+    // fit in what is left.
     info.mem->max_memory_to_use = std::max<qsizetype>(Jpeg::MemoryBudget - Jpeg::memoryInUse(), 0);
     jpeg_start_decompress(&info);
     const qsizetype stride = qsizetype(out.width) * 4;
@@ -129,6 +132,12 @@ QImage decode(const QByteArray &data, QString *error)
     if (!whole) {
         if (!decoded.refusal.isEmpty())
             return fail(decoded.refusal);
+        if (jpegError.manager.msg_code == JERR_NO_BACKING_STORE)
+            return fail(QStringLiteral("decoding a picture of %1 x %2 in several scans needs more than the "
+                                       "%3 MiB left of the pictures' memory")
+                            .arg(decoded.width)
+                            .arg(decoded.height)
+                            .arg((MemoryBudget - memoryInUse()) >> 20));
         return fail(QString::fromLocal8Bit(jpegError.message));
     }
 

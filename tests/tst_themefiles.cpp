@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,14 +14,17 @@
 
 namespace {
 
-QByteArray jpegOf(int w, int h, QColor colour)
+QByteArray jpegOf(int w, int h, QColor colour, bool progressive = false)
 {
     QImage image(w, h, QImage::Format_RGB32);
     image.fill(colour);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 90);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(90);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
     return bytes;
 }
 
@@ -90,7 +94,9 @@ private Q_SLOTS:
     }
 
     // 4096 x 3072 takes 48 MiB: two fit in the budget, a third does not
-    // until one of the others is let go.
+    // until one of the others is let go. With 32 MiB left, a progressive
+    // picture of 2400 x 2400 does not fit either: its 22 MiB of pixels leave
+    // too little for its coefficients, which a baseline one does not keep.
     void picturesShareOneMemoryBudget()
     {
         const QByteArray large = jpegOf(4096, 3072, Qt::gray);
@@ -103,6 +109,9 @@ private Q_SLOTS:
         QString error;
         QVERIFY(Jpeg::decode(large, &error).isNull());
         QVERIFY2(error.contains("MiB"), qPrintable(error));
+        QVERIFY(Jpeg::decode(jpegOf(2400, 2400, Qt::gray, true), &error).isNull());
+        QVERIFY2(error.contains("MiB"), qPrintable(error));
+        QCOMPARE(Jpeg::decode(jpegOf(2400, 2400, Qt::gray)).size(), QSize(2400, 2400));
         first.reset();
         QCOMPARE(Jpeg::decode(large).size(), QSize(4096, 3072));
     }
