@@ -220,10 +220,8 @@ QByteArray updatedBytes(const QByteArray &bytes, const QString &section, const P
             added += entryBytes(keyValues.at(k).first, keyValues.at(k).second);
     }
 
-    QByteArray out;
-    out.reserve(bytes.size() + added.size() + section.size() + 16);
     if (!scan.found) {
-        out = bytes;
+        QByteArray out = bytes;
         if (!bytes.isEmpty()) {
             if (!scan.lastLine.terminated)
                 out += "\r\n";
@@ -251,6 +249,8 @@ QByteArray updatedBytes(const QByteArray &bytes, const QString &section, const P
     std::sort(replacements.begin(), replacements.end(),
               [](const Replacement &a, const Replacement &b) { return a.line->start < b.line->start; });
 
+    QByteArray out;
+    out.reserve(bytes.size() + added.size());
     qsizetype copied = 0;
     bool lastEntryReplaced = false;
     for (const Replacement &replacement : std::as_const(replacements)) {
