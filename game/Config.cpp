@@ -90,10 +90,18 @@ void Config::readTestingIni()
     const QString path = findAsset(QStringLiteral("Testing.ini"));
     if (path.isEmpty())
         return;
-    const ProfileFile settings(path);
-    soundRoot = settings.read(QStringLiteral("Settings"), QStringLiteral("SoundRoot"), soundRoot);
-    gameTitle = settings.read(QStringLiteral("Settings"), QStringLiteral("AboutName"), gameTitle)
-                    .left(MaxTitleLength);
+    const ProfileFile::Lookup settings = ProfileFile(path).read(
+        QStringLiteral("Settings"),
+        {{QStringLiteral("SoundRoot"), soundRoot}, {QStringLiteral("AboutName"), gameTitle}});
+    // Every themed file lies beside the executable: a prefix with a "/" would
+    // reach into other folders, or anywhere with "../" or a leading "/".
+    const QString &root = settings.values.at(0);
+    if (root.contains(u'/') || root.contains(QChar(0)))
+        qWarning("%s: SoundRoot \"%s\" is not a plain file name prefix; keeping \"%s\"",
+                 qPrintable(path), qPrintable(root), qPrintable(soundRoot));
+    else
+        soundRoot = root;
+    gameTitle = settings.values.at(1).left(MaxTitleLength);
 }
 
 QString Config::manualCaption() const

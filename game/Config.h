@@ -44,7 +44,8 @@ struct Config
     QString assetPath(const QString &name) const;
 
     // Reads the optional Testing.ini (section Settings: SoundRoot, AboutName)
-    // when it exists; keys that are absent keep their current values.
+    // when it exists; keys that are absent keep their current values, and so
+    // does a SoundRoot that would lead out of the executable's directory.
     void readTestingIni();
 
     // "&" + title + " Manual", the Help menu's manual item.

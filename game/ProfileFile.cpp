@@ -1,22 +1,28 @@
 #include "game/ProfileFile.h"
 
+#include "game/RegularFile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <utility>
 
 namespace zand {
 
 namespace {
 
+constexpr QByteArrayView ByteOrderMark("\xef\xbb\xbf");
+
 struct Line
 {
     enum class Kind { Other, Section, Entry };
 
-    QByteArray raw; // exactly as in the file, line break included
+    qsizetype start = 0; // the line's bytes in the file, its break included
+    qsizetype next = 0;
+    bool terminated = false; // ends in a line break
     Kind kind = Kind::Other;
     QString name; // section or key name, blanks trimmed
     QString value;
@@ -27,8 +33,10 @@ struct Line
 QString decodeLine(QByteArrayView bytes)
 {
     // Stateless, or a lone Latin-1 letter at the end of the line would be held
-    // back as the start of a longer sequence instead of being an error.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // back as the start of a longer sequence instead of being an error. A byte
+    // order mark inside the file is a character like any other, so a name that
+    // starts with one reads back as it was written.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8(bytes);
     if (utf8.hasError())
         return QString::fromLatin1(bytes);
@@ -40,13 +48,14 @@ bool isBlankChar(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-Line classify(QByteArray raw)
+// Sorts a line by its text. Only a line holding "[" can be a header and only
+// one holding "=" an entry; every other line is left undecoded, which keeps a
+// pass over a large file quick.
+void classify(Line &line, QByteArrayView content, bool wantEntries)
 {
-    Line line;
-    line.raw = std::move(raw);
-    QByteArrayView content(line.raw);
-    while (!content.isEmpty() && (content.back() == '\n' || content.back() == '\r'))
-        content.chop(1);
+    const bool mayBeHeader = content.contains('[');
+    if (!mayBeHeader && !(wantEntries && content.contains('=')))
+        return;
     const QString text = decodeLine(content);
     const QString trimmed = text.trimmed();
 
@@ -55,37 +64,23 @@ Line classify(QByteArray raw)
         if (close > 0) {
             line.kind = Line::Kind::Section;
             line.name = trimmed.mid(1, close - 1).trimmed();
-            return line;
+            return;
         }
     }
-    if (trimmed.startsWith(u';'))
-        return line;
+    if (!wantEntries || trimmed.startsWith(u';'))
+        return;
     const qsizetype equals = text.indexOf(u'=');
     if (equals < 0)
-        return line;
+        return;
     line.name = text.left(equals).trimmed();
     if (line.name.isEmpty())
-        return line;
+        return;
     line.kind = Line::Kind::Entry;
     line.value = text.mid(equals + 1);
     qsizetype end = line.value.size();
     while (end > 0 && isBlankChar(line.value.at(end - 1)))
         --end;
     line.value.truncate(end);
-    return line;
-}
-
-QList<Line> parseLines(const QByteArray &bytes)
-{
-    QList<Line> lines;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        const qsizetype newline = bytes.indexOf('\n', start);
-        const qsizetype end = newline < 0 ? bytes.size() : newline + 1;
-        lines.append(classify(bytes.mid(start, end - start)));
-        start = end;
-    }
-    return lines;
 }
 
 bool sameName(const QString &a, const QString &b)
@@ -93,44 +88,75 @@ bool sameName(const QString &a, const QString &b)
     return QString::compare(a, b, Qt::CaseInsensitive) == 0;
 }
 
-// Index of the first header named `section`, or -1.
-qsizetype findSection(const QList<Line> &lines, const QString &section)
+// One pass over the file's lines, in order.
+class LineReader
 {
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (lines.at(i).kind == Line::Kind::Section && sameName(lines.at(i).name, section))
-            return i;
+public:
+    explicit LineReader(const QByteArray &bytes)
+        : m_bytes(bytes)
+    {
     }
-    return -1;
-}
 
-// One past the last line of the section whose header is at `header`.
-qsizetype sectionEnd(const QList<Line> &lines, qsizetype header)
-{
-    qsizetype i = header + 1;
-    while (i < lines.size() && lines.at(i).kind != Line::Kind::Section)
-        ++i;
-    return i;
-}
-
-qsizetype findKey(const QList<Line> &lines, qsizetype header, const QString &key)
-{
-    const qsizetype end = sectionEnd(lines, header);
-    for (qsizetype i = header + 1; i < end; ++i) {
-        if (lines.at(i).kind == Line::Kind::Entry && sameName(lines.at(i).name, key))
-            return i;
+    // The next line, classified; entries only when asked for. False at the end.
+    bool next(Line &line, bool wantEntries)
+    {
+        if (m_pos >= m_bytes.size())
+            return false;
+        line = Line();
+        line.start = m_pos;
+        const qsizetype newline = m_bytes.indexOf('\n', m_pos);
+        line.terminated = newline >= 0;
+        line.next = line.terminated ? newline + 1 : m_bytes.size();
+        QByteArrayView content(m_bytes.constData() + m_pos, line.next - m_pos);
+        if (m_pos == 0 && content.startsWith(ByteOrderMark))
+            content = content.sliced(ByteOrderMark.size());
+        while (!content.isEmpty() && (content.back() == '\n' || content.back() == '\r'))
+            content.chop(1);
+        classify(line, content, wantEntries);
+        m_pos = line.next;
+        return true;
     }
-    return -1;
-}
 
-Line makeLine(const QString &text)
-{
-    return classify(text.toUtf8() + "\r\n");
-}
+private:
+    const QByteArray &m_bytes;
+    qsizetype m_pos = 0;
+};
 
-void terminate(Line &line)
+// Where a section and the wanted keys in it are.
+struct SectionScan
 {
-    if (!line.raw.endsWith('\n'))
-        line.raw += "\r\n";
+    bool found = false;
+    Line lastEntry;       // the section's last key line, else its header
+    QList<Line> keyLines; // for each wanted key, its first line; kind Other when missing
+    Line lastLine;        // the file's last line (when the section is missing)
+};
+
+SectionScan scanSection(const QByteArray &bytes, const QString &section, const QStringList &keys)
+{
+    SectionScan scan;
+    scan.keyLines.resize(keys.size());
+    LineReader reader(bytes);
+    Line line;
+    while (reader.next(line, scan.found)) {
+        scan.lastLine = line;
+        if (line.kind == Line::Kind::Section) {
+            if (scan.found)
+                break; // the first section of that name is the one
+            if (sameName(line.name, section)) {
+                scan.found = true;
+                scan.lastEntry = line;
+            }
+            continue;
+        }
+        if (!scan.found || line.kind != Line::Kind::Entry)
+            continue;
+        scan.lastEntry = line;
+        for (qsizetype k = 0; k < keys.size(); ++k) {
+            if (scan.keyLines.at(k).kind == Line::Kind::Other && sameName(line.name, keys.at(k)))
+                scan.keyLines[k] = line;
+        }
+    }
+    return scan;
 }
 
 bool isSingleLine(const QString &text)
@@ -155,22 +181,96 @@ bool isWritable(const QString &section, const ProfileFile::KeyValues &keyValues)
     return true;
 }
 
-void setKey(QList<Line> &lines, qsizetype header, const QString &key, const QString &value)
+// A key given twice is written once, where the first one goes, with the last
+// value: as if the keys were set one after another.
+ProfileFile::KeyValues mergedKeys(const ProfileFile::KeyValues &keyValues)
 {
-    const qsizetype found = findKey(lines, header, key);
-    if (found >= 0) {
+    ProfileFile::KeyValues merged;
+    for (const auto &entry : keyValues) {
+        const auto same = std::find_if(merged.begin(), merged.end(),
+                                       [&entry](const auto &kept) { return sameName(kept.first, entry.first); });
+        if (same == merged.end())
+            merged.append(entry);
+        else
+            same->second = entry.second;
+    }
+    return merged;
+}
+
+QByteArray entryBytes(const QString &key, const QString &value)
+{
+    return (key + u'=' + value).toUtf8() + "\r\n";
+}
+
+bool isBlankLine(const QByteArray &bytes, const Line &line)
+{
+    return QByteArrayView(bytes.constData() + line.start, line.next - line.start).trimmed().isEmpty();
+}
+
+// The file's new bytes: the section's keys replaced in place or added after
+// its last key, or a new section at the end; all else as it was.
+QByteArray updatedBytes(const QByteArray &bytes, const QString &section, const ProfileFile::KeyValues &keyValues)
+{
+    QStringList keys;
+    for (const auto &entry : keyValues)
+        keys.append(entry.first);
+    const SectionScan scan = scanSection(bytes, section, keys);
+
+    QByteArray added;
+    for (qsizetype k = 0; k < keyValues.size(); ++k) {
+        if (!scan.found || scan.keyLines.at(k).kind == Line::Kind::Other)
+            added += entryBytes(keyValues.at(k).first, keyValues.at(k).second);
+    }
+
+    if (!scan.found) {
+        QByteArray out = bytes;
+        if (!bytes.isEmpty()) {
+            if (!scan.lastLine.terminated)
+                out += "\r\n";
+            if (!isBlankLine(bytes, scan.lastLine))
+                out += "\r\n";
+        }
+        out += (u'[' + section + u']').toUtf8() + "\r\n";
+        out += added;
+        return out;
+    }
+
+    // The replaced lines in file order; the new keys follow the last key.
+    struct Replacement
+    {
+        const Line *line;
+        QByteArray text;
+    };
+    QList<Replacement> replacements;
+    for (qsizetype k = 0; k < keyValues.size(); ++k) {
+        const Line &line = scan.keyLines.at(k);
         // The file's own spelling of the key stays, as with the classic service.
-        lines[found] = makeLine(lines.at(found).name + u'=' + value);
-        return;
+        if (line.kind == Line::Kind::Entry)
+            replacements.append({&line, entryBytes(line.name, keyValues.at(k).second)});
     }
-    qsizetype last = header;
-    const qsizetype end = sectionEnd(lines, header);
-    for (qsizetype i = header + 1; i < end; ++i) {
-        if (lines.at(i).kind == Line::Kind::Entry)
-            last = i;
+    std::sort(replacements.begin(), replacements.end(),
+              [](const Replacement &a, const Replacement &b) { return a.line->start < b.line->start; });
+
+    QByteArray out;
+    out.reserve(bytes.size() + added.size());
+    qsizetype copied = 0;
+    bool lastEntryReplaced = false;
+    for (const Replacement &replacement : std::as_const(replacements)) {
+        out.append(bytes.constData() + copied, replacement.line->start - copied);
+        out += replacement.text;
+        copied = replacement.line->next;
+        lastEntryReplaced = lastEntryReplaced || replacement.line->start == scan.lastEntry.start;
     }
-    terminate(lines[last]);
-    lines.insert(last + 1, makeLine(key + u'=' + value));
+    if (!added.isEmpty()) {
+        const qsizetype insertAt = scan.lastEntry.next;
+        out.append(bytes.constData() + copied, insertAt - copied);
+        if (!scan.lastEntry.terminated && !lastEntryReplaced)
+            out += "\r\n";
+        out += added;
+        copied = insertAt;
+    }
+    out.append(bytes.constData() + copied, bytes.size() - copied);
+    return out;
 }
 
 void setError(QString *error, const QString &text)
@@ -203,16 +303,29 @@ QString ProfileFile::filePath() const
 
 QString ProfileFile::read(const QString &section, const QString &key, const QString &defaultValue) const
 {
-    QString result = defaultValue;
-    QFile file(m_filePath);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QList<Line> lines = parseLines(file.readAll());
-        const qsizetype header = findSection(lines, section);
-        const qsizetype found = header < 0 ? -1 : findKey(lines, header, key);
-        if (found >= 0)
-            result = lines.at(found).value;
+    return read(section, KeyValues{{key, defaultValue}}).values.constFirst();
+}
+
+ProfileFile::Lookup ProfileFile::read(const QString &section, const KeyValues &keysWithDefaults) const
+{
+    Lookup lookup;
+    for (const auto &entry : keysWithDefaults)
+        lookup.values.append(entry.second);
+    const FileContents file = readRegularFile(m_filePath);
+    lookup.unreadable = file.state == FileContents::State::Unreadable;
+    if (file.state == FileContents::State::Read) {
+        QStringList keys;
+        for (const auto &entry : keysWithDefaults)
+            keys.append(entry.first);
+        const SectionScan scan = scanSection(file.bytes, section, keys);
+        for (qsizetype k = 0; k < keys.size(); ++k) {
+            if (scan.keyLines.at(k).kind == Line::Kind::Entry)
+                lookup.values[k] = scan.keyLines.at(k).value;
+        }
     }
-    return boundedText(result, ValueBufferSize - 1);
+    for (QString &value : lookup.values)
+        value = boundedText(value, ValueBufferSize - 1);
+    return lookup;
 }
 
 bool ProfileFile::writeSection(const QString &section, const KeyValues &keyValues, QString *error) const
@@ -222,33 +335,12 @@ bool ProfileFile::writeSection(const QString &section, const KeyValues &keyValue
         return false;
     }
 
-    QList<Line> lines;
-    QFile existing(m_filePath);
-    if (existing.exists()) {
-        if (!existing.open(QIODevice::ReadOnly)) {
-            setError(error, QStringLiteral("%1: %2").arg(m_filePath, existing.errorString()));
-            return false;
-        }
-        lines = parseLines(existing.readAll());
-        existing.close();
+    const FileContents existing = readRegularFile(m_filePath);
+    if (existing.state == FileContents::State::Unreadable) {
+        setError(error, QStringLiteral("%1: %2").arg(m_filePath, existing.error));
+        return false;
     }
-
-    qsizetype header = findSection(lines, section);
-    if (header < 0) {
-        if (!lines.isEmpty()) {
-            terminate(lines.last());
-            if (!lines.last().raw.trimmed().isEmpty())
-                lines.append(makeLine(QString()));
-        }
-        lines.append(makeLine(u'[' + section + u']'));
-        header = lines.size() - 1;
-    }
-    for (const auto &[key, value] : keyValues)
-        setKey(lines, header, key, value);
-
-    QByteArray bytes;
-    for (const Line &line : std::as_const(lines))
-        bytes += line.raw;
+    const QByteArray bytes = updatedBytes(existing.bytes, section, mergedKeys(keyValues));
 
     const QString directory = QFileInfo(m_filePath).absolutePath();
     if (!QDir().mkpath(directory)) {
@@ -263,6 +355,8 @@ bool ProfileFile::writeSection(const QString &section, const KeyValues &keyValue
         setError(error, QStringLiteral("%1: %2").arg(m_filePath, out.errorString()));
         return false;
     }
+    // commit() flushed the file's bytes; the rename lives in the directory.
+    syncDirectoryOf(m_filePath);
     return true;
 }
 

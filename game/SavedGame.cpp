@@ -6,6 +6,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace zand {
@@ -161,15 +162,25 @@ bool SavedGameFile::save(int slot, const QString &name, const GameRecord &values
 SavedGameFile::Loaded SavedGameFile::load(int slot) const
 {
     const QString section = sectionName(slot);
+    ProfileFile::KeyValues keys{{GameNameKey, section}, {GameDateKey, today()}};
+    for (const NumberKey &number : NumberKeys)
+        keys.append({QLatin1String(number.key), QString()});
+    const ProfileFile::Lookup lookup = m_profile.read(section, keys);
+
     Loaded loaded;
-    loaded.name = boundedText(decodeName(m_profile.read(section, GameNameKey, section)), MaxNameLength);
-    loaded.date = boundedText(m_profile.read(section, GameDateKey, today()), MaxDateLength);
-    for (const NumberKey &number : NumberKeys) {
-        const QString text = m_profile.read(section, QLatin1String(number.key), QString());
-        if (const auto value = parseNumber(text))
-            loaded.values.*number.member = *value;
+    loaded.unreadable = lookup.unreadable;
+    loaded.name = boundedText(decodeName(lookup.values.at(0)), MaxNameLength);
+    loaded.date = boundedText(lookup.values.at(1), MaxDateLength);
+    for (qsizetype i = 0; i < std::ssize(NumberKeys); ++i) {
+        if (const auto value = parseNumber(lookup.values.at(i + 2)))
+            loaded.values.*NumberKeys[i].member = *value;
     }
     return loaded;
+}
+
+QString SavedGameFile::unreadableMessage() const
+{
+    return QStringLiteral("Unable to read %1; this game will not be saved over it.").arg(filePath());
 }
 
 QString SavedGameFile::today()

@@ -43,12 +43,18 @@ public:
         GameRecord values;
         QString name;
         QString date;
+        // The file exists but could not be read: the values are a fresh
+        // game's, and no save will replace the file (see unreadableMessage()).
+        bool unreadable = false;
     };
 
-    // Reads the slot. Whatever is missing or does not convert takes its default:
-    // the section's own name, today's date, and the values of a fresh record
-    // (so nudges default to 0, not to a new game's 6).
+    // Reads the slot, with one pass over the file. Whatever is missing or does
+    // not convert takes its default: the section's own name, today's date, and
+    // the values of a fresh record (so nudges default to 0, not to a new game's 6).
     Loaded load(int slot) const;
+
+    // What the player is told when a load found the file unreadable.
+    QString unreadableMessage() const;
 
     // Today as "mm/dd/yy", each "/" being the system's date separator.
     static QString today();

@@ -4,9 +4,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 using namespace zand;
 
 namespace {
+
+// While set, every fsync of a directory records what this file then holds.
+QString syncWatchedFile;
+QList<QByteArray> directorySyncs;
 
 QByteArray readBytes(const QString &path)
 {
@@ -22,6 +30,15 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 }
 
 } // namespace
+
+// Stands in for the C library's, to see which flushes a write makes.
+extern "C" int fsync(int fd)
+{
+    struct stat status{};
+    if (!syncWatchedFile.isEmpty() && fstat(fd, &status) == 0 && S_ISDIR(status.st_mode))
+        directorySyncs.append(readBytes(syncWatchedFile));
+    return static_cast<int>(syscall(SYS_fsync, fd));
+}
 
 class TestProfileFile : public QObject
 {
@@ -160,6 +177,32 @@ private Q_SLOTS:
                      .writeSection(QStringLiteral("A"), {{QStringLiteral("X"), QStringLiteral("1")}}, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(readBytes(blocker), QByteArray("not a directory"));
+    }
+
+    // Only the file's very first bytes can be a byte order mark; further on
+    // it is part of a name like any other character.
+    void byteOrderMarkInsideTheFileIsText()
+    {
+        const QString key = QStringLiteral("\uFEFFX");
+        const ProfileFile profile(m_path);
+        QVERIFY(profile.writeSection(QStringLiteral("A"), {{QStringLiteral("Y"), QStringLiteral("0")}, {key, QStringLiteral("1")}},
+                                     nullptr));
+        QCOMPARE(profile.read(QStringLiteral("A"), key, QStringLiteral("dflt")), QStringLiteral("1"));
+        QCOMPARE(profile.read(QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("dflt")), QStringLiteral("dflt"));
+    }
+
+    // A power cut after the rename must not bring the old file back: the
+    // directory holding the new one is flushed too.
+    void writeFlushesTheDirectoryAfterTheRename()
+    {
+        writeBytes(m_path, "[A]\r\nX=0\r\n");
+        directorySyncs.clear();
+        syncWatchedFile = m_path;
+        const bool written = ProfileFile(m_path).writeSection(QStringLiteral("A"), {{QStringLiteral("X"), QStringLiteral("1")}},
+                                                              nullptr);
+        syncWatchedFile.clear();
+        QVERIFY(written);
+        QCOMPARE(directorySyncs, QList<QByteArray>{"[A]\r\nX=1\r\n"});
     }
 
 private:

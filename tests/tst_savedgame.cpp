@@ -15,10 +15,18 @@
 #include <QThread>
 
 #include <algorithm>
+#include <QElapsedTimer>
+
+#include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <future>
 #include <limits>
 #include <optional>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace zand;
@@ -372,6 +380,66 @@ private Q_SLOTS:
             QVERIFY(now.startsWith(header));
         }
         qInfo("the new values were in place after %d of 12 kills", sawOther);
+    }
+
+    // A pipe or a folder where the file should be: the game starts fresh at
+    // once, the window can tell the player, and no save replaces the thing.
+    void unreadableFileIsReportedAndKept_data()
+    {
+        QTest::addColumn<bool>("pipe");
+        QTest::newRow("pipe") << true;
+        QTest::newRow("directory") << false;
+    }
+
+    void unreadableFileIsReportedAndKept()
+    {
+        QFETCH(bool, pipe);
+        const QByteArray path = QFile::encodeName(m_path);
+        QVERIFY(pipe ? mkfifo(path, 0600) == 0 : mkdir(path, 0700) == 0);
+        const SavedGameFile file(m_path);
+        auto loading = std::async(std::launch::async, [&file] { return file.load(8); });
+        if (loading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            ::close(::open(path, O_WRONLY | O_NONBLOCK)); // lets the blocked reader go
+            QFAIL("loading waited for a writer to the pipe");
+        }
+        const SavedGameFile::Loaded loaded = loading.get();
+        QVERIFY(loaded.unreadable);
+        QCOMPARE(loaded.values, GameRecord());
+        QCOMPARE(file.unreadableMessage(),
+                 QStringLiteral("Unable to read %1; this game will not be saved over it.").arg(m_path));
+
+        QString error;
+        QVERIFY(!file.save(8, QStringLiteral("CurrentGame"), ExampleGame, FixedDate, &error));
+        QCOMPARE(error, QStringLiteral("Unable to write to zandslots.ini"));
+        QCOMPARE(QFileInfo(m_path).isDir(), !pipe);
+        QCOMPARE(QFileInfo(m_path).isFile(), false);
+        QDir(m_path).removeRecursively();
+        QFile::remove(m_path);
+    }
+
+    // 50 MB of other games' notes before the game in progress.
+    void largeFileLoadsAndSavesInAMoment()
+    {
+        QByteArray notes;
+        for (int line = 0; line < 10000; ++line)
+            notes += "Note" + QByteArray::number(line) + "=a remark of the player's\r\n";
+        QByteArray bytes;
+        bytes.reserve(51 << 20);
+        for (int slot = 1; bytes.size() < 50 << 20; slot = slot % 8 + 1)
+            bytes += "[GameNo" + QByteArray::number(slot) + "]\r\n" + notes;
+        writeBytes(m_path, bytes + "[CurrentGame]\r\nCredits=77\r\n");
+        const SavedGameFile file(m_path);
+        QElapsedTimer timer;
+        timer.start();
+        const SavedGameFile::Loaded loaded = file.load(8);
+        const qint64 loadTime = timer.restart();
+        QVERIFY(file.save(8, QStringLiteral("CurrentGame"), ExampleGame, FixedDate, nullptr));
+        const qint64 saveTime = timer.elapsed();
+        QCOMPARE(loaded.values.credits, 77);
+        QVERIFY2(loadTime < 2000, qPrintable(QString::number(loadTime)));
+        // The save also flushes 50 MB to the disk.
+        QVERIFY2(saveTime < 5000, qPrintable(QString::number(saveTime)));
+        QVERIFY(readBytes(m_path).startsWith(bytes));
     }
 
 private:

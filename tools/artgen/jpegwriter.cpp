@@ -2,32 +2,13 @@
 
 #include <QFile>
 
-#include <csetjmp>
-#include <memory>
-#include <cstdio>
-#include <vector>
+#include "platform/JpegError.h"
 
-#include <jpeglib.h>
+#include <memory>
 
 namespace artgen {
 
 namespace {
-
-// libjpeg reports fatal errors through a callback that must not return;
-// jump back to writeJpeg and report the message instead of exiting.
-struct ErrorManager
-{
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-};
-
-void onError(j_common_ptr info)
-{
-    auto *manager = reinterpret_cast<ErrorManager *>(info->err);
-    (*info->err->format_message)(info, manager->message);
-    std::longjmp(manager->jump, 1);
-}
 
 struct FileCloser
 {
@@ -46,12 +27,11 @@ bool writeJpeg(const QImage &image, const QString &path, int quality, QString *e
     }
 
     jpeg_compress_struct info{};
-    ErrorManager manager{};
-    info.err = jpeg_std_error(&manager.base);
-    manager.base.error_exit = onError;
-    if (setjmp(manager.jump)) {
+    zand::JpegError jpegError;
+    info.err = jpegError.install();
+    if (setjmp(jpegError.jump)) {
         jpeg_destroy_compress(&info);
-        *error = QStringLiteral("%1: %2").arg(path, QString::fromLatin1(manager.message));
+        *error = QStringLiteral("%1: %2").arg(path, QString::fromLatin1(jpegError.message));
         return false;
     }
     jpeg_create_compress(&info);

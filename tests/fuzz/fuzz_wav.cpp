@@ -1,0 +1,24 @@
+// Any bytes as a theme's sound effect, read the way the game reads one: the
+// mixer decodes it and converts it to the device's format, or refuses it.
+#include "SdlMixerSetup.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    openMixer();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    // The source is closed here rather than by the mixer: SDL_mixer 2.6
+    // leaves it open when a file is too short to hold a format's magic.
+    SDL_RWops *source = SDL_RWFromConstMem(data, int(size));
+    if (!source) // an empty file
+        return 0;
+    Mix_FreeChunk(Mix_LoadWAV_RW(source, 0));
+    SDL_RWclose(source);
+    return 0;
+}
