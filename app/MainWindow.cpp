@@ -100,7 +100,11 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
                                            : m_platform.savedGamePath);
     const SavedGameFile::Loaded loaded = m_savedGames->load(SavedGameFile::CurrentGameSlot);
     m_state.record() = loaded.values;
-    m_gameLoaded = true;
+    // A saved game that exists but cannot be read is the player's: tell them,
+    // play a fresh game, and never write over it.
+    m_gameLoaded = !loaded.unreadable;
+    if (loaded.unreadable)
+        showError(m_savedGames->unreadableMessage());
     // The desktop session may end without closing the window first.
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::saveForSessionEnd);
 
@@ -188,6 +192,9 @@ void MainWindow::dismissModalWindows()
 
 bool MainWindow::writeCurrentGame(QString *error)
 {
+    // A file that could not be read is kept as it is: nothing is written.
+    if (!m_gameLoaded)
+        return true;
     if (!m_savedGames->save(SavedGameFile::CurrentGameSlot, QStringLiteral("CurrentGame"),
                             m_state.record(), error))
         return false;
@@ -197,8 +204,6 @@ bool MainWindow::writeCurrentGame(QString *error)
 
 void MainWindow::saveCurrentGame()
 {
-    if (!m_gameLoaded)
-        return;
     QString error;
     if (writeCurrentGame(&error))
         return;

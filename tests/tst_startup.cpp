@@ -55,6 +55,7 @@ private slots:
     void windowFrameFitsTheScreen();
     void gameIsKeptBetweenRuns();
     void missingRequiredSoundIsReportedAndTheGameGoesOn();
+    void unreadableSavedGameIsReportedAndKept();
 };
 
 void StartupTest::settingsFileNamesTitleAndTheme()
@@ -271,6 +272,24 @@ void StartupTest::missingRequiredSoundIsReportedAndTheGameGoesOn()
     QVERIFY(!game.sound.names().contains("Zand0.wav"));
     game.window->close();
     QVERIFY(QFile::exists(game.savedGamePath()));
+}
+
+void StartupTest::unreadableSavedGameIsReportedAndKept()
+{
+    // A folder where the saved game should be: it exists, and cannot be read.
+    GameFixture game;
+    QVERIFY(QDir().mkpath(game.savedGamePath()));
+    ModalAnswerer answerer;
+    game.start();
+    QCOMPARE(answerer.messages,
+             QStringList("Unable to read " + game.savedGamePath()
+                         + "; this game will not be saved over it."));
+    QCOMPARE(game.state().credits, 1000);
+    probe(*game.window).controls().betMax();
+    QCOMPARE(game.state().spins, 1);
+    game.window->close();
+    QCOMPARE(answerer.messages.size(), 1);
+    QVERIFY(QFileInfo(game.savedGamePath()).isDir());
 }
 
 ZAND_TEST_MAIN(StartupTest)
