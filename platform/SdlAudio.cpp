@@ -1,32 +1,24 @@
 #include "SdlAudio.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
-#include <QStringList>
 
 #include <SDL.h>
-#include <SDL_mixer.h>
+
+#include <cstring>
 
 namespace {
 
-constexpr int SampleRate = 44100;
-constexpr int Channels = 2;
-// 1024 frames are 23 ms at 44.1 kHz: short enough that a reel stop is heard
-// as the reel lands, long enough not to crackle on a busy machine.
-constexpr int BufferFrames = 1024;
+// 512 frames are 12 ms at 44.1 kHz: an effect is heard within a frame or two
+// of the key that asked for it, and mixing a stored song costs so little that
+// the device is never late on a busy machine.
+constexpr int BufferFrames = 512;
 
 const char *const PreferredSoundFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
 const char *const FallbackSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
-
-// A MIDI file with one empty track. Holding it loaded keeps one synthesiser
-// with the soundfont alive, and FluidSynth shares the soundfont's samples
-// with every later synthesiser: a new track then loads in tens of
-// milliseconds instead of the half second a cold soundfont load takes.
-const unsigned char SilentMidi[] = {
-    'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
-    'M', 'T', 'r', 'k', 0, 0, 0, 4, 0x00, 0xFF, 0x2F, 0x00,
-};
 
 bool isSoundFont(const QString &path)
 {
@@ -37,101 +29,9 @@ bool isSoundFont(const QString &path)
     return head.size() == 12 && head.startsWith("RIFF") && head.mid(8) == "sfbk";
 }
 
-// The player learns of a missing device or soundfont once, on standard error;
-// a message box each time a sound or track starts would stop the game.
-void reportSilence(const QString &why)
-{
-    qWarning().noquote() << why;
-}
-
-MixMusicPtr loadSilentMidi()
-{
-    return MixMusicPtr(Mix_LoadMUS_RW(SDL_RWFromConstMem(SilentMidi, sizeof SilentMidi), 1));
-}
-
-} // namespace
-
-void MixChunkDeleter::operator()(Mix_Chunk *chunk) const
-{
-    Mix_FreeChunk(chunk);
-}
-
-void MixMusicDeleter::operator()(_Mix_Music *music) const
-{
-    Mix_FreeMusic(music);
-}
-
-SdlAudio::SdlAudio()
-{
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        reportSilence(QStringLiteral("Sound is off: no audio device (%1).").arg(QString::fromUtf8(SDL_GetError())));
-        return;
-    }
-    const bool synthesiser = (Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
-    if (Mix_OpenAudio(SampleRate, AUDIO_S16SYS, Channels, BufferFrames) != 0) {
-        reportSilence(QStringLiteral("Sound is off: the audio device cannot be opened (%1).")
-                          .arg(QString::fromUtf8(Mix_GetError())));
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return;
-    }
-    m_available = true;
-    Mix_AllocateChannels(1);
-
-    if (!synthesiser) {
-        reportSilence(QStringLiteral("Music is off: SDL_mixer has no MIDI synthesiser."));
-        return;
-    }
-    const QString soundFonts = findSoundFonts();
-    if (soundFonts.isEmpty()) {
-        reportSilence(QStringLiteral("Music is off: no General MIDI soundfont found "
-                                     "(install fluid-soundfont-gm or set SDL_SOUNDFONTS)."));
-        return;
-    }
-    // Set explicitly: SDL_mixer otherwise takes FluidSynth's own default and
-    // ignores SDL_SOUNDFONTS.
-    Mix_SetSoundFonts(soundFonts.toLocal8Bit().constData());
-    m_midiAvailable = true;
-    m_warmUp = std::async(std::launch::async, loadSilentMidi);
-}
-
-SdlAudio::~SdlAudio()
-{
-    if (!m_available)
-        return;
-    if (m_warmUp.valid())
-        m_warmUp.get();
-    m_soundFontHolder.reset();
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-}
-
-bool SdlAudio::available() const
-{
-    return m_available;
-}
-
-bool SdlAudio::midiAvailable() const
-{
-    return m_midiAvailable;
-}
-
-bool SdlAudio::prepareMidi()
-{
-    if (m_warmUp.valid()) {
-        m_soundFontHolder = m_warmUp.get();
-        if (!m_soundFontHolder) {
-            reportSilence(QStringLiteral("Music is off: the MIDI synthesiser cannot start."));
-            m_midiAvailable = false;
-        }
-    }
-    return m_midiAvailable;
-}
-
-// Returns the soundfonts to hand to SDL_mixer, separated as SDL_SOUNDFONTS
-// separates them, or an empty string when none is usable.
-QString SdlAudio::findSoundFonts()
+// Returns the soundfonts that the songs are played with, in SDL_SOUNDFONTS'
+// order when it names any, else the General MIDI soundfont of Debian.
+QStringList findSoundFonts()
 {
     const QString fromEnvironment = qEnvironmentVariable("SDL_SOUNDFONTS");
     QStringList candidates;
@@ -147,6 +47,163 @@ QString SdlAudio::findSoundFonts()
     }
     // Of the built-in places one is enough; both name the same file on Debian.
     if (fromEnvironment.isEmpty() && !usable.isEmpty())
-        return usable.first();
-    return usable.join(QLatin1Char(':'));
+        return {usable.first()};
+    return usable;
+}
+
+// The player learns of a missing device or soundfont once, on standard error;
+// a message box each time a sound or track starts would stop the game.
+void reportSilence(const QString &why)
+{
+    qWarning().noquote() << why;
+}
+
+} // namespace
+
+SdlAudio::SdlAudio(const QString &musicRenderer)
+    : m_renderer(musicRenderer.isEmpty()
+                     ? QCoreApplication::applicationDirPath() + QStringLiteral("/zandsynth")
+                     : musicRenderer)
+{
+    // The game handles its own signals; SDL's handlers would only turn
+    // Ctrl+C into an event that nobody reads.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        reportSilence(QStringLiteral("Sound is off: no audio device (%1).").arg(QString::fromUtf8(SDL_GetError())));
+        return;
+    }
+    SDL_AudioSpec wanted{};
+    wanted.freq = SampleRate;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = 2;
+    wanted.samples = BufferFrames;
+    wanted.callback = &SdlAudio::mix;
+    wanted.userdata = this;
+    // SDL converts for a device that wants another format, so the mixing
+    // below always sees its own.
+    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    if (m_device == 0) {
+        reportSilence(QStringLiteral("Sound is off: the audio device cannot be opened (%1).")
+                          .arg(QString::fromUtf8(SDL_GetError())));
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+
+    m_soundFonts = findSoundFonts();
+    if (m_soundFonts.isEmpty()) {
+        reportSilence(QStringLiteral("Music is off: no General MIDI soundfont found "
+                                     "(install fluid-soundfont-gm or set SDL_SOUNDFONTS)."));
+    } else if (!QFileInfo(m_renderer).isExecutable()) {
+        reportSilence(QStringLiteral("Music is off: the music renderer %1 is missing.").arg(m_renderer));
+        m_soundFonts.clear();
+    }
+}
+
+SdlAudio::~SdlAudio()
+{
+    if (m_device == 0)
+        return;
+    SDL_CloseAudioDevice(m_device);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool SdlAudio::available() const
+{
+    return m_device != 0;
+}
+
+bool SdlAudio::midiAvailable() const
+{
+    return available() && !m_soundFonts.isEmpty();
+}
+
+void SdlAudio::playEffect(Sound sound)
+{
+    if (m_device == 0)
+        return;
+    SDL_LockAudioDevice(m_device);
+    // The sound that is cut off is freed here, not on the audio thread.
+    std::swap(m_effect, sound);
+    m_effectAt = 0;
+    SDL_UnlockAudioDevice(m_device);
+    wake();
+}
+
+bool SdlAudio::effectPlaying() const
+{
+    if (m_device == 0)
+        return false;
+    SDL_LockAudioDevice(m_device);
+    const bool playing = m_effect != nullptr;
+    SDL_UnlockAudioDevice(m_device);
+    return playing;
+}
+
+void SdlAudio::playMusic(std::unique_ptr<MusicStream> stream, std::function<void()> ended)
+{
+    if (m_device == 0)
+        return;
+    SDL_LockAudioDevice(m_device);
+    std::swap(m_music, stream);
+    std::swap(m_musicEnded, ended);
+    SDL_UnlockAudioDevice(m_device);
+    wake();
+}
+
+void SdlAudio::stopMusic()
+{
+    if (m_device == 0)
+        return;
+    std::unique_ptr<MusicStream> stopped;
+    std::function<void()> ended;
+    SDL_LockAudioDevice(m_device);
+    std::swap(m_music, stopped);
+    std::swap(m_musicEnded, ended);
+    SDL_UnlockAudioDevice(m_device);
+}
+
+void SdlAudio::mix(void *self, unsigned char *out, int bytes)
+{
+    static_cast<SdlAudio *>(self)->mixInto(out, bytes);
+}
+
+// The audio thread, with the device locked.
+void SdlAudio::mixInto(unsigned char *out, int bytes)
+{
+    std::memset(out, 0, std::size_t(bytes));
+    if (m_music && m_music->read(out, bytes) < bytes) {
+        m_music.reset();
+        const std::function<void()> ended = std::exchange(m_musicEnded, nullptr);
+        if (ended)
+            ended();
+    }
+    if (m_effect) {
+        const qsizetype count = std::min<qsizetype>(bytes, m_effect->size() - m_effectAt);
+        SDL_MixAudioFormat(out, reinterpret_cast<const Uint8 *>(m_effect->constData()) + m_effectAt,
+                           AUDIO_S16SYS, Uint32(count), SDL_MIX_MAXVOLUME);
+        m_effectAt += count;
+        if (m_effectAt >= m_effect->size())
+            m_effect.reset();
+    }
+    if (!m_music && !m_effect && !m_restPosted.exchange(true))
+        QMetaObject::invokeMethod(&m_mainThread, [this] { restIfSilent(); }, Qt::QueuedConnection);
+}
+
+void SdlAudio::wake()
+{
+    if (!m_sounding.exchange(true))
+        SDL_PauseAudioDevice(m_device, 0);
+}
+
+// A device that mixes nothing still wakes for every buffer; it rests until
+// the next sound.
+void SdlAudio::restIfSilent()
+{
+    SDL_LockAudioDevice(m_device);
+    m_restPosted = false;
+    if (!m_music && !m_effect) {
+        SDL_PauseAudioDevice(m_device, 1);
+        m_sounding = false;
+    }
+    SDL_UnlockAudioDevice(m_device);
 }

@@ -1,55 +1,51 @@
 #include "SdlAudio.h"
 
-#include <QFile>
+#include "MusicCache.h"
 
-#include <SDL_mixer.h>
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
 
 // Each play() gets a serial number and ends with exactly one notification.
-// Whoever takes the serial out of m_soundingSerial first reports the end: the
-// mixer's hook when the track runs out (Successful), or close() and play()
-// when they stop it (Aborted, Superseded).
-
-namespace {
-std::atomic<SdlMusicOutput *> activeOutput{nullptr};
-}
+// Whoever takes the serial first reports the end: the audio thread when the
+// song runs out (Successful), close() and play() when they stop it (Aborted,
+// Superseded), and a song that cannot be played (Failure).
 
 SdlMusicOutput::SdlMusicOutput(SdlAudio &audio)
     : m_audio(audio)
-    , m_silent(!audio.midiAvailable())
 {
-    if (!audio.available())
+    if (!audio.midiAvailable())
         return;
-    [[maybe_unused]] SdlMusicOutput *previous = activeOutput.exchange(this);
-    Q_ASSERT(!previous);
-    Mix_HookMusicFinished(&SdlMusicOutput::musicFinished);
+    m_cache = std::make_unique<MusicCache>(audio.musicRenderer(), audio.soundFonts());
+    m_cache->onReady = [this](const QString &path) { prepared(path); };
 }
 
 SdlMusicOutput::~SdlMusicOutput()
 {
-    if (!m_audio.available())
-        return;
-    // Unhooking takes the mixer's lock, so no hook call is running afterwards.
-    Mix_HookMusicFinished(nullptr);
-    activeOutput = nullptr;
-    Mix_HaltMusic();
+    // No end is reported from the audio thread after this.
+    m_audio.stopMusic();
+}
+
+void SdlMusicOutput::prepare(const QStringList &paths)
+{
+    if (m_cache)
+        m_cache->prepare(paths);
 }
 
 bool SdlMusicOutput::open(const QString &path, QString *error)
 {
     close();
-    if (m_silent || !m_audio.prepareMidi()) {
-        // Without a synthesiser the music stays silent rather than troubling
-        // the player with an error for every track.
-        m_silent = true;
-        m_isOpen = true;
-        return true;
+    if (m_cache) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            if (error)
+                *error = QStringLiteral("Cannot open the music file %1: %2").arg(path, file.errorString());
+            return false;
+        }
+        // Asked for now, the song is most likely ready when it is played.
+        m_cache->find(path);
     }
-    m_music.reset(Mix_LoadMUS(QFile::encodeName(path).constData()));
-    if (!m_music) {
-        if (error)
-            *error = QString::fromUtf8(Mix_GetError());
-        return false;
-    }
+    m_path = path;
     m_isOpen = true;
     return true;
 }
@@ -61,15 +57,43 @@ void SdlMusicOutput::play()
     endPlaying(Ending::Superseded);
     const int serial = ++m_lastSerial;
     m_currentSerial = serial;
-    if (m_silent) {
+    // Without a synthesiser the music stays silent rather than troubling
+    // the player with an error for every track.
+    if (!m_cache) {
+        post(serial, Ending::Failure);
+        return;
+    }
+    start(serial);
+}
+
+void SdlMusicOutput::start(int serial)
+{
+    const std::optional<MusicCache::Track> track = m_cache->find(m_path);
+    if (!track) {
+        m_waitingSerial = serial; // started once the song is ready
+        return;
+    }
+    std::unique_ptr<MusicStream> stream = track->wave.isEmpty() ? nullptr : MusicStream::open(track->wave);
+    if (!stream) {
+        if (!m_reported.contains(m_path)) {
+            m_reported.append(m_path);
+            const QString why = track->error.isEmpty() ? QStringLiteral("cannot be played back") : track->error;
+            qWarning().noquote() << QStringLiteral("Music: %1 %2; it is left out.").arg(QFileInfo(m_path).fileName(), why);
+        }
         post(serial, Ending::Failure);
         return;
     }
     m_soundingSerial = serial;
-    if (Mix_PlayMusic(m_music.get(), 0) != 0) {
-        m_soundingSerial = 0;
-        post(serial, Ending::Failure);
-    }
+    m_audio.playMusic(std::move(stream), [this] {
+        if (const int finished = m_soundingSerial.exchange(0))
+            post(finished, Ending::Successful);
+    });
+}
+
+void SdlMusicOutput::prepared(const QString &path)
+{
+    if (m_waitingSerial != 0 && path == m_path)
+        start(std::exchange(m_waitingSerial, 0));
 }
 
 void SdlMusicOutput::close()
@@ -77,28 +101,22 @@ void SdlMusicOutput::close()
     if (!m_isOpen)
         return;
     endPlaying(Ending::Aborted);
-    // An end that the hook has already reported no longer counts as played out.
+    // An end that is already on its way no longer counts as played out.
     m_currentSerial = 0;
-    m_music.reset();
+    m_path.clear();
     m_isOpen = false;
-}
-
-// Called on SDL's audio thread, or inside Mix_HaltMusic on ours.
-void SdlMusicOutput::musicFinished()
-{
-    SdlMusicOutput *self = activeOutput.load();
-    if (!self)
-        return;
-    if (const int serial = self->m_soundingSerial.exchange(0))
-        self->post(serial, Ending::Successful);
 }
 
 void SdlMusicOutput::endPlaying(Ending ending)
 {
+    if (m_waitingSerial != 0) {
+        post(std::exchange(m_waitingSerial, 0), ending);
+        return;
+    }
     const int serial = m_soundingSerial.exchange(0);
     if (serial == 0)
-        return; // nothing sounds: the hook has reported the end already
-    Mix_HaltMusic();
+        return; // nothing sounds: the end has been reported already
+    m_audio.stopMusic();
     post(serial, ending);
 }
 
@@ -111,7 +129,8 @@ void SdlMusicOutput::post(int serial, Ending ending)
 
 void SdlMusicOutput::deliver(int serial, Ending ending)
 {
-    if (ending == Ending::Successful && serial != m_currentSerial)
+    // A play that was stopped meanwhile ended by being stopped.
+    if ((ending == Ending::Successful || ending == Ending::Failure) && serial != m_currentSerial)
         ending = m_currentSerial == 0 ? Ending::Aborted : Ending::Superseded;
     if (serial == m_currentSerial)
         m_currentSerial = 0;
