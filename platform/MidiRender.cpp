@@ -2,7 +2,9 @@
 
 #include <fluidsynth.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -21,6 +23,9 @@ constexpr float Gain = 1.2f;
 // must not fill the disk.
 constexpr long MaxFrames = 20L * 60 * SampleRate;
 constexpr std::size_t MaxMidiBytes = 16u << 20;
+// Louder than the synthesiser's dither: a song that never gets there holds
+// no music (a damaged file often plays nothing at all).
+constexpr int Audible = 16;
 
 // FluidSynth speaks on standard error for every fault it meets; the game
 // reports a broken track once, in its own words, with FluidSynth's reason.
@@ -122,6 +127,7 @@ bool renderMidi(const std::vector<std::string> &soundFonts, const std::string &m
     writeWaveHeader(out, 0);
     std::vector<std::int16_t> block(2 * BlockFrames);
     long frames = 0;
+    int loudest = 0;
     // As the music player always did: a block at a time while the song runs.
     while (fluid_player_get_status(player.get()) == FLUID_PLAYER_PLAYING && frames < MaxFrames) {
         if (fluid_synth_write_s16(synth.get(), BlockFrames, block.data(), 0, 2, block.data(), 1, 2)
@@ -129,11 +135,13 @@ bool renderMidi(const std::vector<std::string> &soundFonts, const std::string &m
             break;
         out.write(reinterpret_cast<const char *>(block.data()), std::streamsize(block.size() * 2));
         frames += BlockFrames;
+        for (std::int16_t sample : block)
+            loudest = std::max(loudest, std::abs(int(sample)));
     }
-    if (frames == 0 || !out) {
+    if (loudest < Audible || !out) {
         out.close();
         std::remove(partPath.c_str());
-        if (frames > 0)
+        if (loudest >= Audible)
             return fail(error, "cannot be stored: " + partPath + " cannot be written");
         return fail(error, lastFluidError.empty() ? std::string("holds no music")
                                                   : "is damaged (" + lastFluidError + ")");

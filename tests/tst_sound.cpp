@@ -74,6 +74,7 @@ private slots:
     void aSpinStartsAPendingTrackBeforeTheReelsTurn();
     void aTrackThatCannotOpenIsReportedOnceAndStopsTheCycle();
     void onlyATrackPlayedToItsEndStartsTheNext();
+    void aTrackThatCannotBePlayedIsSkippedUntilMusicOnAgain();
     void theWelcomeIsHeardThroughTheSoundDevice();
 
 private:
@@ -260,6 +261,8 @@ void SoundTest::playlistCyclesOverThePresentTracks()
     QVERIFY(window().music().timer.isActive());
     QTRY_COMPARE_WITH_TIMEOUT(music().log, starts(played.first()), 1000);
     QCOMPARE(window().music().track(), played.first());
+    // While a track plays there is nothing to serve: no timer ticks.
+    QVERIFY(!window().music().timer.isActive());
 
     QStringList expected = starts(played.first());
     for (int n : played.mid(1)) {
@@ -420,11 +423,39 @@ void SoundTest::onlyATrackPlayedToItsEndStartsTheNext()
     addTracks({1, 3});
     m_game->start();
     window().music().servePending();
-    for (Ending ending : {Ending::Aborted, Ending::Superseded, Ending::Failure})
+    for (Ending ending : {Ending::Aborted, Ending::Superseded})
         music().finish(ending);
     window().music().servePending();
     QTest::qWait(150);
     QCOMPARE(music().log, starts(1));
+    QCOMPARE(window().music().track(), 1);
+}
+
+void SoundTest::aTrackThatCannotBePlayedIsSkippedUntilMusicOnAgain()
+{
+    addTracks({1, 3});
+    m_game->start();
+    window().music().servePending();
+    music().finish(Ending::Failure);
+    QCOMPARE(window().music().track(), 13);
+    window().music().servePending();
+    QCOMPARE(music().log, starts(1) + QStringList{"close"} + starts(3));
+
+    // Neither can be played: the music rests, whatever the timer or a spin.
+    music().finish(Ending::Failure);
+    QTest::qWait(250);
+    window().payout().setBonusGame([] {});
+    window().controls().betOne();
+    window().controls().spin();
+    QCOMPARE(music().log, starts(1) + QStringList{"close"} + starts(3) + QStringList{"close"});
+    QVERIFY(!window().music().timer.isActive());
+
+    // Music off and on tries the cycle again from its start.
+    music().log.clear();
+    QAction *musicItem = menuAction(QStringLiteral("Music"));
+    musicItem->trigger();
+    musicItem->trigger();
+    QCOMPARE(music().log, QStringList{"close"} + starts(1));
     QCOMPARE(window().music().track(), 1);
 }
 
