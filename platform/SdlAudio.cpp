@@ -16,6 +16,9 @@ namespace {
 // of the key that asked for it, and mixing a stored song costs so little that
 // the device is never late on a busy machine.
 constexpr int BufferFrames = 512;
+// A paused device still wakes for every buffer; closed after this long
+// without a sound, it costs nothing until the next one.
+constexpr int CloseAfterMs = 2000;
 
 const char *const PreferredSoundFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
 const char *const FallbackSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
@@ -72,22 +75,16 @@ SdlAudio::SdlAudio(const QString &musicRenderer)
         reportSilence(QStringLiteral("Sound is off: no audio device (%1).").arg(QString::fromUtf8(SDL_GetError())));
         return;
     }
-    SDL_AudioSpec wanted{};
-    wanted.freq = SampleRate;
-    wanted.format = AUDIO_S16SYS;
-    wanted.channels = 2;
-    wanted.samples = BufferFrames;
-    wanted.callback = &SdlAudio::mix;
-    wanted.userdata = this;
-    // SDL converts for a device that wants another format, so the mixing
-    // below always sees its own.
-    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
-    if (m_device == 0) {
+    if (!openDevice()) {
         reportSilence(QStringLiteral("Sound is off: the audio device cannot be opened (%1).")
                           .arg(QString::fromUtf8(SDL_GetError())));
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }
+    m_available = true;
+    m_closeTimer.setSingleShot(true);
+    m_closeTimer.setInterval(CloseAfterMs);
+    QObject::connect(&m_closeTimer, &QTimer::timeout, &m_mainThread, [this] { closeIfSilent(); });
 
     m_soundFonts = findSoundFonts();
     if (m_soundFonts.isEmpty()) {
@@ -101,15 +98,32 @@ SdlAudio::SdlAudio(const QString &musicRenderer)
 
 SdlAudio::~SdlAudio()
 {
-    if (m_device == 0)
+    if (!m_available)
         return;
-    SDL_CloseAudioDevice(m_device);
+    if (m_device != 0)
+        SDL_CloseAudioDevice(m_device);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool SdlAudio::openDevice()
+{
+    SDL_AudioSpec wanted{};
+    wanted.freq = SampleRate;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = 2;
+    wanted.samples = BufferFrames;
+    wanted.callback = &SdlAudio::mix;
+    wanted.userdata = this;
+    // SDL converts for a device that wants another format, so the mixing
+    // below always sees its own. The device opens paused.
+    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    m_sounding = false;
+    return m_device != 0;
 }
 
 bool SdlAudio::available() const
 {
-    return m_device != 0;
+    return m_available;
 }
 
 bool SdlAudio::midiAvailable() const
@@ -119,20 +133,19 @@ bool SdlAudio::midiAvailable() const
 
 void SdlAudio::playEffect(Sound sound)
 {
-    if (m_device == 0)
+    if (!wake())
         return;
     SDL_LockAudioDevice(m_device);
     // The sound that is cut off is freed here, not on the audio thread.
     std::swap(m_effect, sound);
     m_effectAt = 0;
     SDL_UnlockAudioDevice(m_device);
-    wake();
 }
 
 bool SdlAudio::effectPlaying() const
 {
     if (m_device == 0)
-        return false;
+        return false; // closed only when nothing sounds
     SDL_LockAudioDevice(m_device);
     const bool playing = m_effect != nullptr;
     SDL_UnlockAudioDevice(m_device);
@@ -141,13 +154,12 @@ bool SdlAudio::effectPlaying() const
 
 void SdlAudio::playMusic(std::unique_ptr<MusicStream> stream, std::function<void()> ended)
 {
-    if (m_device == 0)
+    if (!wake())
         return;
     SDL_LockAudioDevice(m_device);
     std::swap(m_music, stream);
     std::swap(m_musicEnded, ended);
     SDL_UnlockAudioDevice(m_device);
-    wake();
 }
 
 void SdlAudio::stopMusic()
@@ -189,21 +201,40 @@ void SdlAudio::mixInto(unsigned char *out, int bytes)
         QMetaObject::invokeMethod(&m_mainThread, [this] { restIfSilent(); }, Qt::QueuedConnection);
 }
 
-void SdlAudio::wake()
+// Opens the device if it was closed and lets it run; false when it cannot.
+bool SdlAudio::wake()
 {
-    if (!m_sounding.exchange(true))
+    if (!m_available || (m_device == 0 && !openDevice()))
+        return false;
+    m_closeTimer.stop();
+    if (!m_sounding) {
         SDL_PauseAudioDevice(m_device, 0);
+        m_sounding = true;
+    }
+    return true;
 }
 
-// A device that mixes nothing still wakes for every buffer; it rests until
-// the next sound.
+// A device that mixes nothing still wakes for every buffer: paused, it only
+// fills silence, and closed later it does not wake at all.
 void SdlAudio::restIfSilent()
 {
-    SDL_LockAudioDevice(m_device);
     m_restPosted = false;
-    if (!m_music && !m_effect) {
+    if (m_device == 0)
+        return;
+    SDL_LockAudioDevice(m_device);
+    const bool silent = !m_music && !m_effect;
+    SDL_UnlockAudioDevice(m_device);
+    if (silent && m_sounding) {
         SDL_PauseAudioDevice(m_device, 1);
         m_sounding = false;
+        m_closeTimer.start();
     }
-    SDL_UnlockAudioDevice(m_device);
+}
+
+void SdlAudio::closeIfSilent()
+{
+    if (m_device == 0 || m_sounding)
+        return;
+    SDL_CloseAudioDevice(m_device);
+    m_device = 0;
 }

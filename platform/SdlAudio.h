@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <atomic>
 #include <functional>
@@ -15,9 +16,10 @@
 class MusicCache;
 class MusicStream;
 
-// Opens the sound device once for the whole run and mixes the game's two
-// voices into it: the effect voice and the music, which plays a song already
-// synthesised into a wave file. The device rests whenever neither sounds.
+// Opens the sound device and mixes the game's two voices into it: the effect
+// voice and the music, which plays a song already synthesised into a wave
+// file. When neither sounds the device is paused, and after a while closed,
+// so that an idle game costs nothing; the next sound opens it again.
 // Without a device, a soundfont or the music renderer the game still runs:
 // the lack is reported once on standard error and the outputs below stay
 // silent. Create it on the main thread before the outputs and destroy it
@@ -56,12 +58,15 @@ public:
     void stopMusic();
 
 private:
+    bool openDevice();
     static void mix(void *self, unsigned char *out, int bytes);
     void mixInto(unsigned char *out, int bytes);
-    void wake();
+    bool wake();
     void restIfSilent();
+    void closeIfSilent();
 
-    unsigned m_device = 0; // SDL's device id, 0 when there is none
+    bool m_available = false;
+    unsigned m_device = 0; // SDL's device id, 0 while it is closed
     QStringList m_soundFonts;
     QString m_renderer;
 
@@ -71,9 +76,10 @@ private:
     std::unique_ptr<MusicStream> m_music;
     std::function<void()> m_musicEnded;
 
-    std::atomic<bool> m_sounding{false}; // the device runs
+    bool m_sounding = false; // the device runs, main thread only
     std::atomic<bool> m_restPosted{false};
     QObject m_mainThread; // receives the audio thread's news
+    QTimer m_closeTimer;  // a paused device is closed when it fires
 };
 
 // A wave file of the device's format, read as it plays.

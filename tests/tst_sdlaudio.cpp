@@ -208,7 +208,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(m_capture.firstAudible(before) >= 0, 10000);
         QVERIFY(m_endings.isEmpty());
         // FluidSynth's player adds two seconds after the last sound.
-        QTRY_COMPARE_WITH_TIMEOUT(m_endings, QList<Ending>{Ending::Successful}, 4000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_endings, QList<Ending>{Ending::Successful}, 8000);
         QCOMPARE(cachedSongs(path("cache")).size(), 1);
         m_music->close();
         QTest::qWait(50);
