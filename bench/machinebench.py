@@ -125,21 +125,24 @@ class StallWatch:
         with open(self.path) as f:
             return int(f.read().split()[0])
 
-    def longest(self, seconds, between=None):
-        longest, run = 0.0, 0.0
+    def longest(self, seconds):
+        # The kernel brings a running thread's time up to date at its ticks:
+        # a stretch lasts while the thread ran for most of it.
+        longest, run, run_busy = 0.0, 0.0, 0.0
         last_ns, last_t = self._ns(), time.monotonic()
         end = last_t + seconds
         while time.monotonic() < end:
             time.sleep(0.002)
-            if between:
-                between()
             ns, t = self._ns(), time.monotonic()
-            busy = (ns - last_ns) / 1e9
-            if busy >= 0.8 * (t - last_t):
-                run += busy
-                longest = max(longest, run)
+            busy, elapsed = (ns - last_ns) / 1e9, t - last_t
+            if run == 0.0:
+                if busy > 0.5 * elapsed:
+                    run, run_busy = elapsed, busy
             else:
-                run = 0.0
+                run, run_busy = run + elapsed, run_busy + busy
+                if run_busy < 0.8 * run:
+                    run, run_busy = 0.0, 0.0
+            longest = max(longest, min(run, run_busy))
             last_ns, last_t = ns, t
         return 1000 * longest
 
