@@ -1,9 +1,10 @@
 #include "Controls.h"
 
-#include "app/Config.h"
-#include "app/GameState.h"
 #include "app/MusicBox.h"
-#include "app/SoundBoard.h"
+#include "game/Config.h"
+#include "game/GameState.h"
+#include "game/Layout.h"
+#include "platform/SoundBoard.h"
 #include "reels/Nudger.h"
 #include "reels/Payout.h"
 #include "reels/ReelSpinner.h"
@@ -12,10 +13,7 @@
 
 #include <Qt>
 
-namespace {
-// Nudge zones: the nudge lights over the reels (design x ranges).
-constexpr int NudgeZones[3][2] = {{260, 332}, {364, 436}, {468, 540}};
-}
+namespace zand {
 
 Controls::Controls(const Config &config, GameState &state, Parts parts, QObject *parent)
     : QObject(parent)
@@ -30,34 +28,33 @@ void Controls::setNotifier(std::function<void(const QString &)> notify)
     m_notify = std::move(notify);
 }
 
-bool Controls::inZone(QPoint p, int left, int top, int right, int bottom) const
+bool Controls::inZone(QPoint p, const QRect &zone) const
 {
     const auto s = [this](int v) { return m_config.scale(v); };
-    return p.x() >= s(left) && p.x() <= s(right) && p.y() >= s(top) && p.y() <= s(bottom);
+    return p.x() >= s(zone.left()) && p.x() <= s(zone.left() + zone.width())
+        && p.y() >= s(zone.top()) && p.y() <= s(zone.top() + zone.height());
 }
 
 void Controls::mousePressed(QPoint p)
 {
-    const auto s = [this](int v) { return m_config.scale(v); };
     // Nudges only between spins: never inside a running spin or nudge.
-    if (p.y() >= s(246) && p.y() <= s(263) && m_state.nudgeMode && m_state.nudges > 0
-        && m_state.controlsOpen()) {
+    if (m_state.nudgeMode && m_state.nudges > 0 && m_state.controlsOpen()) {
         for (int reel = 0; reel < 3; ++reel) {
-            if (p.x() >= s(NudgeZones[reel][0]) && p.x() <= s(NudgeZones[reel][1])) {
+            if (inZone(p, Layout::nudgeLight(reel))) {
                 nudge(reel);
                 break;
             }
         }
     }
-    if (p.x() >= s(577) && p.x() <= s(655) && m_state.controlsOpen()) {
-        if (p.y() >= s(362) && p.y() <= s(421))
+    if (m_state.controlsOpen()) {
+        if (inZone(p, Layout::BetOneButton))
             betOne();
-        else if (p.y() >= s(432) && p.y() <= s(491))
+        else if (inZone(p, Layout::BetMaxButton))
             betMax();
-        else if (p.y() >= s(293) && p.y() <= s(352))
+        else if (inZone(p, Layout::SpinButton))
             spin();
     }
-    if (inZone(p, 560, 99, 643, 181) && m_state.controlsOpen())
+    if (inZone(p, Layout::BadgeZone) && m_state.controlsOpen())
         betOne();
     if (m_state.nudges <= 0) {
         m_state.nudgeMode = false;
@@ -156,7 +153,7 @@ void Controls::spin()
     view.drawNudgeLights(false);
 
     m_parts.spinner.spinReels();
-    m_parts.payout.evaluateLines();
+    m_parts.payout.evaluateLines(s.bet);
 
     s.lastBet = s.bet;
     s.bet = 0;
@@ -176,3 +173,5 @@ void Controls::nudge(int reel)
     m_parts.nudger.nudgeReel(reel);
     emit busyChanged(false);
 }
+
+} // namespace zand

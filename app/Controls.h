@@ -2,8 +2,11 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 
 #include <functional>
+
+namespace zand {
 
 class Lights;
 class MachineView;
@@ -53,10 +56,12 @@ signals:
 private:
     void nudge(int reel);
     void showLineLightsByBet();
-    bool inZone(QPoint p, int left, int top, int right, int bottom) const;
+    bool inZone(QPoint p, const QRect &zone) const;
 
     const Config &m_config;
     GameState &m_state;
     Parts m_parts;
     std::function<void(const QString &)> m_notify;
 };
+
+} // namespace zand

@@ -2,45 +2,28 @@
 
 #include "app/Controls.h"
 #include "app/MusicBox.h"
-#include "app/Scale.h"
-#include "app/SoundBoard.h"
-#include "bonus/Prizes.h"
-#include "bonus/TrickForm.h"
-#include "dialogs/SavedGame.h"
+#include "bonus/BonusScreen.h"
+#include "game/Prizes.h"
+#include "game/SavedGame.h"
+#include "game/Scale.h"
 #include "platform/Canvas.h"
+#include "platform/HelpViewer.h"
+#include "platform/SoundBoard.h"
 #include "reels/Nudger.h"
 #include "reels/Payout.h"
 #include "reels/ReelSpinner.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
+#include "screen/ReelAnimator.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 
-#include <cstdio>
 
-namespace {
+namespace zand {
 
-GameRecord recordOf(const GameState &s)
-{
-    return {s.credits, s.borrowed, s.spins, s.totalBets, s.bonusWon, s.bonusPts, s.nudges};
-}
-
-void restore(GameState &s, const GameRecord &r)
-{
-    s.credits = r.credits;
-    s.borrowed = r.borrowed;
-    s.spins = r.spins;
-    s.totalBets = r.totalBets;
-    s.bonusWon = r.bonusWon;
-    s.bonusPts = r.bonusPts;
-    s.nudges = r.nudges;
-}
-
-} // namespace
 
 MainWindow::MainWindow(Platform platform, QWidget *parent)
     : QMainWindow(parent)
@@ -53,6 +36,9 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
     m_state.spinInProgress = true;
     m_config.readTestingIni();
     setWindowTitle(m_config.gameTitle);
+    m_platform.help.setHelpFile(m_config.appPath + m_config.exeBaseName + QStringLiteral(".html"),
+                                m_config.gameTitle);
+    setHelpContext(this, HelpContext::MainWindow);
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     m_config.screenWidth = screen->geometry().width();
@@ -62,20 +48,20 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
 
     m_pictures.load(m_config);
     m_pictures.prepareReelArt(m_config);
-    for (const QString &warning : std::as_const(m_pictures.warnings))
-        std::fprintf(stderr, "zandslots: picture left as built in: %s\n", qPrintable(warning));
+    Pictures::report(m_pictures.warnings);
 
     setCentralWidget(m_canvas);
     m_view = std::make_unique<MachineView>(*m_canvas, m_config, m_state, m_pictures);
+    m_animator = std::make_unique<ReelAnimator>(*m_view, m_pictures);
     m_sound = std::make_unique<SoundBoard>(m_config, m_state, m_platform.sound, m_platform.clock);
     m_lights = std::make_unique<Lights>(*m_view, m_state, m_random);
     m_music = std::make_unique<MusicBox>(m_config, m_state, m_platform.music);
     m_music->setErrorHandler([this](const QString &text) { showError(text); });
-    m_spinner = std::make_unique<ReelSpinner>(*m_view, m_state, m_pictures, m_random,
+    m_spinner = std::make_unique<ReelSpinner>(*m_animator, m_state, m_pictures, m_random,
                                               m_platform.clock, *m_sound);
     m_payout = std::make_unique<Payout>(*m_view, *m_lights, m_state, *m_sound, m_platform.clock);
     m_payout->setBonusGame([this] { playBonusGame(); });
-    m_nudger = std::make_unique<Nudger>(*m_view, *m_lights, m_state, m_pictures, *m_payout,
+    m_nudger = std::make_unique<Nudger>(*m_animator, *m_view, *m_lights, m_state, *m_payout,
                                         *m_sound, m_platform.clock);
     m_controls = std::make_unique<Controls>(
         m_config, m_state,
@@ -101,60 +87,28 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
     m_savedGames = std::make_unique<SavedGameFile>(
         m_platform.savedGamePath.isEmpty() ? SavedGameFile::defaultPath(m_config.exeBaseName)
                                            : m_platform.savedGamePath);
-    const SavedGameFile::Loaded loaded = m_savedGames->load(8);
-    restore(m_state, loaded.values);
+    const SavedGameFile::Loaded loaded = m_savedGames->load(SavedGameFile::CurrentGameSlot);
+    m_state.record() = loaded.values;
     m_gameLoaded = true;
 
     if (m_config.logicalDpi < 100)
         setWindowState(Qt::WindowMaximized);
 
     m_lights->startIdle();
-    startTimer.setInterval(250);
-    startTimer.setSingleShot(true);
-    connect(&startTimer, &QTimer::timeout, this, &MainWindow::startUpTick);
-    startTimer.start();
+    m_startUpTimer.setInterval(250);
+    m_startUpTimer.setSingleShot(true);
+    connect(&m_startUpTimer, &QTimer::timeout, this, &MainWindow::startUpTick);
+    m_startUpTimer.start();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::createMenus()
-{
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction *newGame = file->addAction(QStringLiteral("&New Game"), this, &MainWindow::newGame);
-    file->addSeparator();
-    file->addAction(QStringLiteral("E&xit"), this, [this] {
-        m_state.appClosing = true;
-        close();
-    });
-    m_gameChangingActions << newGame;
-
-    QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
-    m_soundAction = options->addAction(QStringLiteral("Sound"), this, [this] {
-        m_state.soundOn = !m_state.soundOn;
-        m_soundAction->setChecked(m_state.soundOn);
-    });
-    m_soundAction->setCheckable(true);
-    m_soundAction->setChecked(true);
-    m_musicAction = options->addAction(QStringLiteral("Music"), this, [this] {
-        m_music->toggle();
-        m_musicAction->setChecked(m_state.musicOn);
-    });
-    m_musicAction->setCheckable(true);
-    m_musicAction->setChecked(true);
-}
-
 void MainWindow::startUpTick()
 {
-    startTimer.stop();
+    m_startUpTimer.stop();
     m_music->start();
     m_sound->playWelcome();
     m_state.spinInProgress = false;
-}
-
-void MainWindow::newGame()
-{
-    m_state.startNewGame();
-    m_canvas->repaintNow();
 }
 
 void MainWindow::busyChanged(bool busy)
@@ -170,12 +124,12 @@ void MainWindow::busyChanged(bool busy)
 
 void MainWindow::playBonusGame()
 {
-    const std::array<int, 8> prizes = Prizes::shuffled(m_random);
+    const Prizes::Table prizes = Prizes::shuffled(m_random);
     if (m_state.appClosing) {
-        TrickForm::settle(m_state, m_random, prizes);
+        BonusScreen::settle(m_state, m_random, prizes);
         return;
     }
-    TrickForm screen(m_config, m_state, m_random, *m_sound, prizes, this);
+    BonusScreen screen(m_config, m_state, m_random, *m_sound, prizes, this);
     screen.exec();
 }
 
@@ -201,7 +155,7 @@ void MainWindow::saveCurrentGame()
     if (!m_gameLoaded)
         return;
     QString error;
-    if (!m_savedGames->save(8, QStringLiteral("CurrentGame"), recordOf(m_state), &error))
+    if (!m_savedGames->save(SavedGameFile::CurrentGameSlot, QStringLiteral("CurrentGame"), m_state.record(), &error))
         showError(error);
 }
 
@@ -214,3 +168,5 @@ void MainWindow::showInformation(const QString &text)
 {
     QMessageBox::information(this, Config::applicationTitle(), text);
 }
+
+} // namespace zand

@@ -1,15 +1,19 @@
 #pragma once
 
-#include "app/Config.h"
-#include "app/GameState.h"
 #include "app/Platform.h"
-#include "platform/Random.h"
+#include "game/Config.h"
+#include "game/GameState.h"
+#include "game/Random.h"
 #include "screen/Pictures.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
 #include <memory>
+
+class QAction;
+
+namespace zand {
 
 class Canvas;
 class Controls;
@@ -18,12 +22,14 @@ class MachineView;
 class MusicBox;
 class Nudger;
 class Payout;
+class ReelAnimator;
 class ReelSpinner;
 class SavedGameFile;
 class SoundBoard;
-class QAction;
+enum class SlotDialogMode;
 
-// The main window: the machine, its menu, its start-up and its close.
+// The main window: it creates the machine's parts and wires them together,
+// and owns the menu, the start-up and the close.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -32,30 +38,29 @@ public:
     explicit MainWindow(Platform platform, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    GameState &state() { return m_state; }
-    const Config &config() const { return m_config; }
-    Canvas &canvas() { return *m_canvas; }
-    MachineView &view() { return *m_view; }
-    Lights &lights() { return *m_lights; }
-    Controls &controls() { return *m_controls; }
-    MusicBox &music() { return *m_music; }
-    Nudger &nudger() { return *m_nudger; }
-    Payout &payout() { return *m_payout; }
-    ReelSpinner &spinner() { return *m_spinner; }
-    Random &random() { return m_random; }
-    const Pictures &pictures() const { return m_pictures; }
-    const SavedGameFile &savedGames() const { return *m_savedGames; }
-    QTimer startTimer{}; // fires once, 250 ms after the window opens
-
-    void newGame();
-    // The first tick of the start-up timer: music, welcome, controls open.
-    void startUpTick();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Tests and the benchmark look inside through this one door.
+    friend class MainWindowProbe;
+
+    // The menu and its commands (MainWindowMenus.cpp).
     void createMenus();
+    void newGame();
+    void openGame();
+    void saveGame();
+    void runSlotDialog(SlotDialogMode mode);
+    void borrow();
+    void showStatistics();
+    void showPayoffs();
+    void showVersion();
+    void showManual();
+    void openGamesPage();
+    void showCompanyInformation();
+
+    // The first tick of the start-up timer: music, welcome, controls open.
+    void startUpTick();
     void busyChanged(bool busy);
     void playBonusGame();
     void saveCurrentGame();
@@ -69,6 +74,7 @@ private:
     Pictures m_pictures;
     Canvas *m_canvas; // owned by the window as its central widget
     std::unique_ptr<MachineView> m_view;
+    std::unique_ptr<ReelAnimator> m_animator;
     std::unique_ptr<SoundBoard> m_sound;
     std::unique_ptr<Lights> m_lights;
     std::unique_ptr<MusicBox> m_music;
@@ -77,6 +83,7 @@ private:
     std::unique_ptr<Nudger> m_nudger;
     std::unique_ptr<Controls> m_controls;
     std::unique_ptr<SavedGameFile> m_savedGames;
+    QTimer m_startUpTimer; // fires once, 250 ms after the window opens
     QList<QAction *> m_gameChangingActions;
     QAction *m_soundAction = nullptr;
     QAction *m_musicAction = nullptr;
@@ -84,3 +91,5 @@ private:
     bool m_closeWaiting = false;
     int m_busy = 0;
 };
+
+} // namespace zand

@@ -1,12 +1,14 @@
 #include "MusicBox.h"
 
-#include "app/Config.h"
-#include "app/GameState.h"
-#include "app/Playlist.h"
+#include "game/Config.h"
+#include "game/GameState.h"
+#include "game/Playlist.h"
 
 #include <QFile>
 
 #include <algorithm>
+
+namespace zand {
 
 MusicBox::MusicBox(const Config &config, GameState &state, MusicOutput &output, QObject *parent)
     : QObject(parent)
@@ -105,3 +107,5 @@ void MusicBox::toggle()
     else
         play(m_track);
 }
+
+} // namespace zand

@@ -9,6 +9,8 @@
 #include <array>
 #include <functional>
 
+namespace zand {
+
 struct Config;
 struct GameState;
 
@@ -51,3 +53,5 @@ private:
     int m_track = -1; // no track chosen yet
     std::function<void(const QString &)> m_showError;
 };
+
+} // namespace zand

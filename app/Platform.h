@@ -2,7 +2,11 @@
 
 #include <QString>
 
+namespace zand {
+
+class Browser;
 class Clock;
+class HelpViewer;
 class MusicOutput;
 class SoundOutput;
 
@@ -13,7 +17,11 @@ struct Platform
     Clock &clock;
     SoundOutput &sound;
     MusicOutput &music;
+    HelpViewer &help;
+    Browser &browser;
     QString appPath;       // directory of the executable, with a trailing '/'
     QString exeFileName;   // the executable's file name
     QString savedGamePath; // empty: the user's configuration directory
 };
+
+} // namespace zand

@@ -1,11 +1,15 @@
-#include "app/Config.h"
 #include "app/MainWindow.h"
+#include "game/Config.h"
+#include "platform/Browser.h"
 #include "platform/EventClock.h"
+#include "platform/HelpWindow.h"
 #include "platform/SdlAudio.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+
+using namespace zand;
 
 int main(int argc, char *argv[])
 {
@@ -20,10 +24,12 @@ int main(int argc, char *argv[])
     SdlSoundOutput sound(audio);
     SdlMusicOutput music(audio);
     EventClock clock;
+    HelpWindow help;
+    DesktopBrowser browser;
 
     const QFileInfo exe(QCoreApplication::applicationFilePath());
-    MainWindow window(Platform{clock, sound, music, exe.absolutePath() + QDir::separator(),
-                               exe.fileName(), QString()});
+    MainWindow window(Platform{clock, sound, music, help, browser,
+                               exe.absolutePath() + QDir::separator(), exe.fileName(), QString()});
     window.show();
     return QApplication::exec();
 }

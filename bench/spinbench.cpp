@@ -8,10 +8,12 @@
 // Without --screen the platform's screen decides, e.g.
 // QT_QPA_PLATFORM=offscreen:configfile=<build>/screens/1920x1080_96.json.
 
-#include "app/GameState.h"
-#include "app/MainWindow.h"
+#include "game/GameState.h"
+#include "MainWindowProbe.h"
 #include "app/MusicBox.h"
+#include "platform/Browser.h"
 #include "platform/EventClock.h"
+#include "platform/HelpWindow.h"
 #include "platform/SdlAudio.h"
 #include "reels/ReelSpinner.h"
 #include "screen/Lights.h"
@@ -31,6 +33,8 @@
 #include <ctime>
 #include <optional>
 #include <vector>
+
+using namespace zand;
 
 namespace {
 
@@ -143,16 +147,16 @@ Sample measureIdle(double seconds)
 // rest while the reels turn and start again afterwards.
 Sample playSpin(MainWindow &window)
 {
-    GameState &state = window.state();
-    window.lights().stopAll();
+    GameState &state = probe(window).state();
+    probe(window).lights().stopAll();
     state.bet = 3;
     const Stopwatch watch;
-    window.spinner().spinReels();
+    probe(window).spinner().spinReels();
     const Sample sample{watch.wallMs(), watch.processMs(), watch.threadMs()};
     state.lastBet = state.bet;
     state.bet = 0;
     state.spinInProgress = false;
-    window.lights().startIdle();
+    probe(window).lights().startIdle();
     return sample;
 }
 
@@ -231,13 +235,15 @@ int main(int argc, char *argv[])
     SdlSoundOutput sound(audio);
     SdlMusicOutput music(audio);
     EventClock clock;
-    MainWindow window(Platform{clock, sound, music, QStringLiteral(ZAND_GAME_DIR "/"),
+    HelpWindow help;
+    DesktopBrowser browser;
+    MainWindow window(Platform{clock, sound, music, help, browser, QStringLiteral(ZAND_GAME_DIR "/"),
                                QStringLiteral("zandslots"),
                                dir.filePath(QStringLiteral("zandslots.ini"))});
     window.show();
     // Past the start-up tick: music playing, controls open.
     runEventLoop(0.5);
-    if (window.state().spinInProgress) {
+    if (probe(window).state().spinInProgress) {
         std::fprintf(stderr, "zand_bench: the game did not start\n");
         return 1;
     }
@@ -256,12 +262,12 @@ int main(int argc, char *argv[])
 
     runEventLoop(0.5); // the last reel-stop sound fades
     const Sample idle = measureIdle(options->idleSeconds);
-    window.music().toggle(); // Options > Music: off
+    probe(window).music().toggle(); // Options > Music: off
     runEventLoop(0.5);
     const Sample quiet = measureIdle(options->idleSeconds);
 
     report(samples, idle, quiet);
-    window.state().appClosing = true;
+    probe(window).state().appClosing = true;
     window.close();
     return 0;
 }

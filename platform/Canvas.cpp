@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace zand {
+
 Canvas::Canvas(QWidget *parent)
     : QWidget(parent)
 {
@@ -137,3 +139,5 @@ void Canvas::keyPressEvent(QKeyEvent *event)
     emit keyPressed(event->key());
     QWidget::keyPressEvent(event);
 }
+
+} // namespace zand

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+namespace zand {
+
 // The surface the machine is drawn on. Every drawing operation lands in the
 // canvas at once, outside any paint event, so timers and animations can draw
 // whenever they run; the window system only ever shows what the canvas holds.
@@ -57,3 +59,5 @@ private:
     std::function<void()> m_paintHandler;
     bool m_shown = false;
 };
+
+} // namespace zand

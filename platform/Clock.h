@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace zand {
+
 // The millisecond tick counter, and the way the game's animations wait for
 // it: while they wait, pending window events are handled, so the window stays
 // responsive in the middle of a spin, a nudge or a count-up.
@@ -27,3 +29,5 @@ inline std::int32_t tickDistance(std::uint32_t from, std::uint32_t to)
 {
     return static_cast<std::int32_t>(to - from);
 }
+
+} // namespace zand

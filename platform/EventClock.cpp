@@ -6,6 +6,8 @@
 
 #include <thread>
 
+namespace zand {
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -62,3 +64,5 @@ void EventClock::pumpUntil(std::uint32_t deadline)
     if (left > 0ns && left < AlarmMargin)
         std::this_thread::sleep_for(left);
 }
+
+} // namespace zand

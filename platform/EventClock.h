@@ -6,6 +6,8 @@
 
 #include <chrono>
 
+namespace zand {
+
 // The real tick counter. Waiting hands the thread to Qt's event loop until an
 // event arrives or a timer rings shortly before the deadline; the last
 // stretch is slept, so an animation that waits for its next frame costs no
@@ -25,3 +27,5 @@ private:
 
     QElapsedTimer m_elapsed;
 };
+
+} // namespace zand

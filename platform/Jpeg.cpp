@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <jpeglib.h>
 
+namespace zand {
+
 namespace {
 
 // libjpeg reports fatal errors through error_exit, which must not return:
@@ -103,3 +105,5 @@ QImage load(const QString &path, QString *error)
 }
 
 } // namespace Jpeg
+
+} // namespace zand

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+namespace zand {
+
 // Decodes JPEG pictures with libjpeg. A picture that cannot be decoded
 // (truncated, not a JPEG, larger than 8192 pixels a side) gives a null image
 // and a reason; it never aborts the game.
@@ -15,3 +17,5 @@ QImage decode(const QByteArray &data, QString *error = nullptr);
 QImage load(const QString &path, QString *error = nullptr);
 
 } // namespace Jpeg
+
+} // namespace zand

@@ -12,6 +12,8 @@
 
 #include <unistd.h>
 
+namespace zand {
+
 namespace {
 
 constexpr int SampleRate = 44100;
@@ -155,3 +157,5 @@ bool renderMidi(const std::vector<std::string> &soundFonts, const std::string &m
     }
     return true;
 }
+
+} // namespace zand

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace zand {
+
 // Synthesises a MIDI file into a 44.1 kHz 16-bit stereo wave file with
 // FluidSynth, exactly as the game's music has always sounded: the same
 // soundfont, FluidSynth's own reverb and chorus, and the same loudness.
@@ -13,3 +15,5 @@
 // holds no music that can be played.
 bool renderMidi(const std::vector<std::string> &soundFonts, const std::string &midiPath,
                 const std::string &wavePath, std::string *error);
+
+} // namespace zand

@@ -19,6 +19,8 @@
 
 extern char **environ;
 
+namespace zand {
+
 namespace {
 
 // Part of every song's name in the cache: a change in how songs are
@@ -260,3 +262,5 @@ void MusicCache::trim()
             QFile::remove(part.filePath());
     }
 }
+
+} // namespace zand

@@ -15,6 +15,8 @@
 
 #include <sys/types.h>
 
+namespace zand {
+
 // Keeps every song synthesised once, as a wave file in the user's cache
 // directory named by a hash of the song's and the soundfonts' contents: a
 // song is synthesised once and played as cheaply as a wave file ever after.
@@ -79,3 +81,5 @@ private:
     QObject m_mainThread; // receives the finished songs
     std::thread m_worker;
 };
+
+} // namespace zand

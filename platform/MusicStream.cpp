@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+namespace zand {
+
 namespace {
 
 quint32 littleEndian(const unsigned char *bytes, int count)
@@ -88,3 +90,5 @@ qint64 MusicStream::read(unsigned char *into, qint64 bytes)
     }
     return done;
 }
+
+} // namespace zand

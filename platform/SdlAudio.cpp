@@ -10,6 +10,8 @@
 
 #include <cstring>
 
+namespace zand {
+
 namespace {
 
 // 512 frames are 12 ms at 44.1 kHz: an effect is heard within a frame or two
@@ -238,3 +240,5 @@ void SdlAudio::closeIfSilent()
     SDL_CloseAudioDevice(m_device);
     m_device = 0;
 }
+
+} // namespace zand

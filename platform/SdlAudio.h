@@ -13,6 +13,8 @@
 #include <memory>
 #include <vector>
 
+namespace zand {
+
 class MusicCache;
 class MusicStream;
 
@@ -163,3 +165,5 @@ private:
     QStringList m_reported;               // songs already reported as unplayable
     QObject m_mainThread;                 // receives the end notifications
 };
+
+} // namespace zand

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace zand {
+
 // Each play() gets a serial number and ends with exactly one notification.
 // Whoever takes the serial first reports the end: the audio thread when the
 // song runs out (Successful), close() and play() when they stop it (Aborted,
@@ -137,3 +139,5 @@ void SdlMusicOutput::deliver(int serial, Ending ending)
     if (onEnded)
         onEnded(ending);
 }
+
+} // namespace zand

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <numbers>
 
+namespace zand {
+
 namespace {
 
 // The game plays two sounds from memory; a few more entries only guard
@@ -150,3 +152,5 @@ void SdlSoundOutput::start(const SdlAudio::Sound &sound)
     if (playing)
         m_audio.playEffect(playing);
 }
+
+} // namespace zand

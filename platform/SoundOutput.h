@@ -6,8 +6,10 @@
 
 #include <functional>
 
+namespace zand {
+
 // The game's sound effects go through one voice: a new effect cuts off the
-// one that is playing, as the machine's cabinet speaker always did.
+// one that is playing, so the machine never sounds two effects at once.
 class SoundOutput
 {
 public:
@@ -51,3 +53,5 @@ public:
 
     std::function<void(Ending)> onEnded;
 };
+
+} // namespace zand

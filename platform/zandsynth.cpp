@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
     setpriority(PRIO_PROCESS, 0, 19);
     const std::vector<std::string> soundFonts(argv + 3, argv + argc);
     std::string error;
-    if (!renderMidi(soundFonts, argv[1], argv[2], &error)) {
+    if (!zand::renderMidi(soundFonts, argv[1], argv[2], &error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }

@@ -1,28 +1,22 @@
 #include "Nudger.h"
 
-#include "app/GameState.h"
-#include "app/SoundBoard.h"
-#include "platform/Canvas.h"
+#include "game/GameState.h"
+#include "game/Strips.h"
+#include "platform/SoundBoard.h"
 #include "reels/Pacing.h"
 #include "reels/Payout.h"
-#include "reels/Strips.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
-#include "screen/Pictures.h"
+#include "screen/ReelAnimator.h"
 
-#include <QPainter>
+namespace zand {
 
-namespace {
-// Bounce of a nudged reel, in plain pixels: twice the landing bounce.
-constexpr int BounceOffsets[] = {2, 4, 2, 0, -2, -4, -2};
-}
-
-Nudger::Nudger(MachineView &view, Lights &lights, GameState &state, const Pictures &pictures,
+Nudger::Nudger(ReelAnimator &animator, MachineView &view, Lights &lights, GameState &state,
                Payout &payout, SoundBoard &sound, Clock &clock)
-    : m_view(view)
+    : m_animator(animator)
+    , m_view(view)
     , m_lights(lights)
     , m_state(state)
-    , m_pictures(pictures)
     , m_payout(payout)
     , m_sound(sound)
     , m_clock(clock)
@@ -44,14 +38,10 @@ void Nudger::nudgeReel(int reel)
     slide(reel, newStop);
     s.reelStops[reel] = newStop;
     m_sound.playStop();
-    bounceReel(reel);
+    bounce(reel);
 
-    // The coins placed since the last spin stay placed: the nudge plays the
-    // last spin's lines and hands them back untouched.
-    const int placed = s.bet;
-    s.bet = s.lastBet;
-    m_payout.evaluateLines();
-    s.bet = placed;
+    // The nudge plays the last spin's lines; coins placed since stay placed.
+    m_payout.evaluateLines(s.lastBet);
 
     if (s.nudges <= 0) {
         s.nudgeMode = false;
@@ -63,41 +53,23 @@ void Nudger::nudgeReel(int reel)
 
 void Nudger::slide(int reel, int newStop)
 {
-    const int size = m_pictures.symbolSize;
-    // Four symbols from the new stop: rows 1 to 3 are what the reel shows now.
-    QImage work(size, 4 * size, QImage::Format_RGB32);
-    {
-        QPainter painter(&work);
-        for (int row = 0; row < 4; ++row) {
-            const int cell = Strips::symbolAt(reel, newStop + row);
-            painter.drawImage(QRect(0, row * size, size, size), m_pictures.scaledSymbolSheet,
-                              QRect((cell % 4) * size, (cell / 4) * size, size, size));
-        }
-    }
-    const QRect window = m_view.reelWindow(reel);
-    int top = size;
-    for (int move = 0; move < 8 && !m_state.appClosing; ++move) {
-        top -= m_view.scale(move < 7 ? 10 : 6);
-        m_view.canvas().copy(work, QRect(0, top, size, 3 * size), window);
+    m_animator.startSlide(reel, newStop);
+    for (int move = 0; move < ReelAnimator::SlideMoves && !m_state.appClosing; ++move) {
+        m_animator.slideFrame(move);
         waitSeconds(m_clock, m_state, 0.05);
     }
 }
 
-void Nudger::bounceReel(int reel)
+void Nudger::bounce(int reel)
 {
     if (m_state.appClosing)
         return;
-    const QRect window = m_view.reelWindow(reel);
-    const int kept = m_view.scale(8);
-    const QImage grabbed = m_view.canvas().grab(
-        QRect(window.left(), window.top(), window.width(), window.height() - kept));
-    for (int frame = 0; frame < 7; ++frame) {
-        m_view.canvas().copy(grabbed, grabbed.rect(),
-                             grabbed.rect().translated(window.left(),
-                                                       window.top() + BounceOffsets[frame]));
+    m_animator.startNudgeBounce(reel);
+    for (int frame = 0; frame < ReelAnimator::NudgeBounceFrames; ++frame) {
+        m_animator.nudgeBounceFrame(frame);
         waitSeconds(m_clock, m_state, 0.02);
     }
-    // The last frame is the reel at rest, whole: the lowered frames covered
-    // some of the rows below the grabbed image.
-    m_view.drawReel(reel);
+    m_animator.endNudgeBounce();
 }
+
+} // namespace zand

@@ -1,12 +1,14 @@
 #pragma once
 
+namespace zand {
+
 class Clock;
 class Lights;
 class MachineView;
 class Payout;
+class ReelAnimator;
 class SoundBoard;
 struct GameState;
-struct Pictures;
 
 // After a spin that won nothing, a nudge slides one reel down by one symbol,
 // settles it with a bounce and judges the lines again, on the lines the last
@@ -14,20 +16,22 @@ struct Pictures;
 class Nudger
 {
 public:
-    Nudger(MachineView &view, Lights &lights, GameState &state, const Pictures &pictures,
+    Nudger(ReelAnimator &animator, MachineView &view, Lights &lights, GameState &state,
            Payout &payout, SoundBoard &sound, Clock &clock);
 
     void nudgeReel(int reel);
 
 private:
     void slide(int reel, int newStop);
-    void bounceReel(int reel);
+    void bounce(int reel);
 
+    ReelAnimator &m_animator;
     MachineView &m_view;
     Lights &m_lights;
     GameState &m_state;
-    const Pictures &m_pictures;
     Payout &m_payout;
     SoundBoard &m_sound;
     Clock &m_clock;
 };
+
+} // namespace zand

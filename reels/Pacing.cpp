@@ -1,9 +1,11 @@
 #include "Pacing.h"
 
-#include "app/GameState.h"
+#include "game/GameState.h"
 #include "platform/Clock.h"
 
 #include <cstdint>
+
+namespace zand {
 
 void waitSeconds(Clock &clock, const GameState &state, double seconds)
 {
@@ -11,3 +13,5 @@ void waitSeconds(Clock &clock, const GameState &state, double seconds)
     while (!state.appClosing && tickDistance(clock.ticks(), deadline) > 0)
         clock.pumpUntil(deadline);
 }
+
+} // namespace zand

@@ -1,13 +1,14 @@
 #include "Payout.h"
 
-#include "app/GameState.h"
-#include "app/SoundBoard.h"
-#include "reels/CountUp.h"
+#include "game/CountUp.h"
+#include "game/GameState.h"
+#include "game/SpinResult.h"
+#include "platform/SoundBoard.h"
 #include "reels/Pacing.h"
-#include "reels/PayTable.h"
-#include "reels/Strips.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
+
+namespace zand {
 
 Payout::Payout(MachineView &view, Lights &lights, GameState &state, SoundBoard &sound,
                Clock &clock)
@@ -24,33 +25,31 @@ void Payout::setBonusGame(std::function<void()> bonusGame)
     m_bonusGame = std::move(bonusGame);
 }
 
-void Payout::evaluateLines()
+void Payout::evaluateLines(int linesBet)
+{
+    present(evaluate(m_state.reelStops, linesBet), linesBet);
+}
+
+void Payout::present(const SpinResult &result, int linesBet)
 {
     GameState &s = m_state;
     s.spinWin = 0;
     s.nudgeMode = false;
     s.lineWon = {};
 
-    std::array<std::array<int, 3>, 3> rows{}; // [reel][row]
-    for (int reel = 0; reel < 3; ++reel)
-        rows[reel] = Strips::visible(reel, s.reelStops[reel]);
-
     for (int line = 0; line < 3; ++line) {
-        const int row = PayTable::LineRows[line];
-        const int a = rows[0][row];
-        const int b = rows[1][row];
-        const int c = rows[2][row];
+        const LineResult &l = result.lines[line];
         const int before = s.spinWin;
-        if (c == Strips::Wild) {
-            s.wildRow = row;
+        if (l.wild) {
+            s.wildRow = PayTable::LineRows[line];
             m_lights.wild.start();
         }
-        const PayTable::Line judged = PayTable::judge(a, b, c, line < s.bet);
-        switch (judged.outcome) {
+        switch (l.outcome) {
         case PayTable::Outcome::Pays:
-            s.spinWin += judged.pay;
+            s.spinWin += l.pay;
             break;
         case PayTable::Outcome::Bonus:
+            // The vault adds its credit prize to the spin's win itself.
             m_lights.winGlass.stop();
             if (m_bonusGame)
                 m_bonusGame();
@@ -60,15 +59,15 @@ void Payout::evaluateLines()
             s.nudgeMode = true;
             break;
         }
-        if (s.spinWin > before) {
-            if (c == Strips::Wild)
-                s.nudges += 2;
+        const int won = s.spinWin - before;
+        if (won > 0) {
+            s.nudges += nudgesFor(l, won);
             m_view.drawNudgeCounter();
             s.lineWon[line] = true;
         }
     }
 
-    if (s.spinWin >= s.bet)
+    if (s.spinWin >= linesBet)
         m_sound.playWin();
     if (s.spinWin > 0) {
         m_lights.winLines.start();
@@ -100,3 +99,5 @@ void Payout::countUpWinnings()
         waitSeconds(m_clock, s, 0.075);
     }
 }
+
+} // namespace zand

@@ -2,11 +2,14 @@
 
 #include <functional>
 
+namespace zand {
+
 class Clock;
 class Lights;
 class MachineView;
 class SoundBoard;
 struct GameState;
+struct SpinResult;
 
 // Judges the three paylines after a spin or a nudge, pays the lines that
 // were bet, opens the bonus screen for a line of Bonus symbols, grants
@@ -21,7 +24,10 @@ public:
     // or to the nudges itself.
     void setBonusGame(std::function<void()> bonusGame);
 
-    void evaluateLines();
+    // Judges the reels where they stand with `linesBet` lines bet, and
+    // presents the outcome.
+    void evaluateLines(int linesBet);
+    void present(const SpinResult &result, int linesBet);
     void countUpWinnings();
 
 private:
@@ -32,3 +38,5 @@ private:
     Clock &m_clock;
     std::function<void()> m_bonusGame;
 };
+
+} // namespace zand

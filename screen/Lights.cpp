@@ -1,8 +1,11 @@
 #include "Lights.h"
 
-#include "app/GameState.h"
-#include "platform/Random.h"
+#include "game/GameState.h"
+#include "game/Random.h"
 #include "screen/MachineView.h"
+#include "screen/Pictures.h"
+
+namespace zand {
 
 Lights::Lights(MachineView &view, GameState &state, Random &random, QObject *parent)
     : QObject(parent)
@@ -74,7 +77,7 @@ void Lights::badgeTick()
 void Lights::wildTick()
 {
     m_wildFrame += m_wildFrameStep;
-    m_view.drawCell(2, m_state.wildRow, 9 + m_wildFrame);
+    m_view.drawCell(2, m_state.wildRow, Pictures::WildCells + m_wildFrame);
     if (m_wildFrame >= 2 || m_wildFrame <= 0)
         m_wildFrameStep = -m_wildFrameStep;
 }
@@ -93,3 +96,5 @@ void Lights::winLinesTick()
             m_view.drawLineLight(line, m_winLineBlinkPhase);
     }
 }
+
+} // namespace zand

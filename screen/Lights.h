@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QTimer>
 
+namespace zand {
+
 class MachineView;
 class Random;
 struct GameState;
@@ -53,3 +55,5 @@ private:
     bool m_nudgeBlinkPhase = false;
     bool m_winLineBlinkPhase = false;
 };
+
+} // namespace zand

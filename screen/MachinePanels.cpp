@@ -2,10 +2,13 @@
 // dark, whenever its owner changes it.
 #include "MachineView.h"
 
-#include "app/Config.h"
-#include "app/GameState.h"
+#include "game/Config.h"
+#include "game/GameState.h"
+#include "game/Layout.h"
 #include "platform/Canvas.h"
 #include "screen/Pictures.h"
+
+namespace zand {
 
 namespace {
 
@@ -25,21 +28,20 @@ void MachineView::drawButton(Button button, bool lit)
     const QRect source = face(m_pictures.betOneButton, lit);
     switch (button) {
     case Button::BetOne:
-        m_canvas.copy(m_pictures.betOneButton, source, scaled(577, 362, 655, 421));
+        m_canvas.copy(m_pictures.betOneButton, source, scaled(Layout::BetOneButton));
         break;
     case Button::BetMax:
-        m_canvas.copy(m_pictures.betMaxButton, source, scaled(577, 432, 655, 491));
+        m_canvas.copy(m_pictures.betMaxButton, source, scaled(Layout::BetMaxButton));
         break;
     case Button::Spin:
-        m_canvas.copy(m_pictures.spinButton, source, scaled(577, 293, 655, 352));
+        m_canvas.copy(m_pictures.spinButton, source, scaled(Layout::SpinButton));
         break;
     }
 }
 
 void MachineView::drawPanel(const QRect &design, const QImage &darkPicture, bool lit)
 {
-    const QRect target = scaled(design.left(), design.top(), design.left() + design.width(),
-                                design.top() + design.height());
+    const QRect target = scaled(design);
     if (lit)
         m_canvas.copy(m_pictures.machine, design, target);
     else
@@ -48,27 +50,25 @@ void MachineView::drawPanel(const QRect &design, const QImage &darkPicture, bool
 
 void MachineView::drawMarquee(bool lit)
 {
-    drawPanel(QRect(247, 98, 302, 143), m_pictures.dimmedMarquee, lit);
+    drawPanel(Layout::Marquee, m_pictures.dimmedMarquee, lit);
 }
 
 void MachineView::drawTitleGlass(bool lit)
 {
-    drawPanel(QRect(221, 551, 436, 49), m_pictures.dimmedTitle, lit);
+    drawPanel(Layout::TitleGlass, m_pictures.dimmedTitle, lit);
 }
 
 void MachineView::drawBadge(bool lit)
 {
-    drawPanel(QRect(560, 99, 84, 85), m_pictures.dimmedBadge, lit);
+    drawPanel(Layout::Badge, m_pictures.dimmedBadge, lit);
 }
 
 void MachineView::drawNudgeLights(bool lit)
 {
     const QImage &light = m_pictures.nudgeLight;
     const QRect source = face(light, lit);
-    for (int reel = 0; reel < 3; ++reel) {
-        const int left = 260 + 104 * reel;
-        m_canvas.copy(light, source, scaled(left, 246, left + 72, 263));
-    }
+    for (int reel = 0; reel < 3; ++reel)
+        m_canvas.copy(light, source, scaled(Layout::nudgeLight(reel)));
 }
 
 void MachineView::drawMasked(const QImage &picture, const QImage &mask, const QRect &source,
@@ -83,25 +83,21 @@ void MachineView::drawMasked(const QImage &picture, const QImage &mask, const QR
 void MachineView::drawLineLight(int line, bool lit)
 {
     const QImage *picture = nullptr;
-    int bottom = 0;
     switch (line) {
     case 1:
         picture = &m_pictures.redLine;
-        bottom = 391;
         break;
     case 2:
         picture = &m_pictures.blueLine;
-        bottom = 315;
         break;
     case 3:
         picture = &m_pictures.greenLine;
-        bottom = 467;
         break;
     default:
         return;
     }
     const QRect source = face(m_pictures.redLine, lit);
-    drawMasked(*picture, m_pictures.lineMask, source, scaled(241, bottom - 14, 559, bottom));
+    drawMasked(*picture, m_pictures.lineMask, source, scaled(Layout::lineLight(line)));
 }
 
 void MachineView::drawBonusMeter()
@@ -109,7 +105,7 @@ void MachineView::drawBonusMeter()
     if (m_state.bonusPts > 12)
         m_state.bonusPts = 12;
     const int frame = 12 - m_state.bonusPts;
-    QRect target = scaled(578, 223, 656, 282);
+    QRect target = scaled(Layout::BonusMeterBox);
     if (m_config.layoutWidth >= 800)
         target = QRect(target.left() + (target.width() - 78) / 2,
                        target.top() + (target.height() - 59) / 2, 78, 59);
@@ -122,7 +118,9 @@ void MachineView::drawBonusMeter()
 
 void MachineView::drawLogo()
 {
-    const int left = s(10);
+    const int left = s(Layout::Logo.left());
     const QRect target(left, left, m_pictures.logo.width(), m_pictures.logo.height());
     drawMasked(m_pictures.logo, m_pictures.logoMask, m_pictures.logo.rect(), target);
 }
+
+} // namespace zand

@@ -1,14 +1,14 @@
 #include "MachineView.h"
 
-#include "app/Config.h"
-#include "app/GameState.h"
+#include "game/Config.h"
+#include "game/GameState.h"
+#include "game/Layout.h"
+#include "game/Strips.h"
 #include "platform/Canvas.h"
-#include "reels/Strips.h"
+#include "screen/Fonts.h"
 #include "screen/Pictures.h"
 
-namespace {
-const QString FontFamily = QStringLiteral("DejaVu Sans");
-}
+namespace zand {
 
 MachineView::MachineView(Canvas &canvas, const Config &config, GameState &state,
                          const Pictures &pictures)
@@ -29,6 +29,12 @@ QRect MachineView::scaled(int left, int top, int right, int bottom) const
     return QRect(QPoint(s(left), s(top)), QPoint(s(right) - 1, s(bottom) - 1));
 }
 
+QRect MachineView::scaled(const QRect &design) const
+{
+    return scaled(design.left(), design.top(), design.left() + design.width(),
+                  design.top() + design.height());
+}
+
 void MachineView::paint()
 {
     const QImage &machine = m_pictures.machine;
@@ -38,8 +44,8 @@ void MachineView::paint()
         drawReel(reel);
     showCredits();
     showBet();
-    drawCaption(QStringLiteral("Credits"), 620, 24, true);
-    drawCaption(QStringLiteral("Coins"), 250, 24, false);
+    drawCaption(QStringLiteral("Credits"), Layout::CreditsRight, Layout::CaptionTop, true);
+    drawCaption(QStringLiteral("Coins"), Layout::CoinsLeft, Layout::CaptionTop, false);
     drawWinningsCaption();
     drawBonusMeter();
     drawButton(Button::BetOne, true);
@@ -54,22 +60,18 @@ void MachineView::paint()
 // regular on a small one.
 QFont MachineView::captionFont() const
 {
-    QFont font(FontFamily);
-    if (m_config.layoutWidth < 900) {
-        font.setPointSize(8);
-    } else {
-        font.setPointSize(10);
-        font.setBold(m_config.logicalDpi < 100);
-    }
+    if (m_config.layoutWidth < 900)
+        return gameFont(8);
+    QFont font = gameFont(10);
+    font.setBold(m_config.logicalDpi < 100);
     return font;
 }
 
 // The Nudges counter is bold throughout, in three sizes by the layout width.
 QFont MachineView::counterFont(int small, int medium, int large) const
 {
-    QFont font(FontFamily);
     const int width = m_config.layoutWidth;
-    font.setPointSize(width < 800 ? small : width > 900 ? large : medium);
+    QFont font = gameFont(width < 800 ? small : width > 900 ? large : medium);
     font.setBold(true);
     return font;
 }
@@ -93,30 +95,32 @@ void MachineView::drawCaption(const QString &text, int x, int anchorY, bool righ
 
 void MachineView::drawWinningsCaption()
 {
-    drawCaption(QStringLiteral("Winnings"), 440, 24, true);
+    drawCaption(QStringLiteral("Winnings"), Layout::WinningsRight, Layout::CaptionTop, true);
 }
 
 void MachineView::showCredits()
 {
-    drawNumber(m_canvas, m_pictures, m_config.layoutWidth, m_state.credits, s(620), s(38), true,
-               true);
+    drawNumber(m_canvas, m_pictures, m_config.layoutWidth, m_state.credits, s(Layout::CreditsRight),
+               s(Layout::DigitsTop), true, true);
 }
 
 void MachineView::showBet()
 {
     blankWinnings();
-    drawNumber(m_canvas, m_pictures, m_config.layoutWidth, m_state.bet, s(250), s(38), true, false);
+    drawNumber(m_canvas, m_pictures, m_config.layoutWidth, m_state.bet, s(Layout::CoinsLeft),
+               s(Layout::DigitsTop), true, false);
 }
 
 void MachineView::showWinnings(int amount)
 {
-    drawNumber(m_canvas, m_pictures, m_config.layoutWidth, amount, s(440), s(38), false, true);
+    drawNumber(m_canvas, m_pictures, m_config.layoutWidth, amount, s(Layout::WinningsRight),
+               s(Layout::DigitsTop), false, true);
 }
 
 void MachineView::blankWinnings()
 {
-    m_canvas.fillRect(scaled(320, 38, 450, 70), Qt::black);
-    drawCaption(QStringLiteral("Coins"), 250, 24, false);
+    m_canvas.fillRect(scaled(Layout::WinningsArea), Qt::black);
+    drawCaption(QStringLiteral("Coins"), Layout::CoinsLeft, Layout::CaptionTop, false);
 }
 
 void MachineView::drawNumber(Canvas &target, const Pictures &pictures, int layoutWidth,
@@ -146,12 +150,13 @@ void MachineView::drawNumber(Canvas &target, const Pictures &pictures, int layou
 
 void MachineView::drawNudgeCounter()
 {
-    m_canvas.fillRect(scaled(580, 230, 654, 276), Qt::black);
+    m_canvas.fillRect(scaled(Layout::NudgeCounter), Qt::black);
     const auto centred = [this](const QString &text, const QFont &font, int top, QColor colour) {
-        m_canvas.drawText(s(617) - m_canvas.textWidth(text, font) / 2, s(top), text, font, colour);
+        m_canvas.drawText(s(Layout::NudgeCounterCentre) - m_canvas.textWidth(text, font) / 2,
+                          s(top), text, font, colour);
     };
-    centred(QStringLiteral("Nudges"), nudgeCaptionFont(), 232, Qt::yellow);
-    centred(QString::number(m_state.nudges), nudgeNumberFont(), 250, Qt::red);
+    centred(QStringLiteral("Nudges"), nudgeCaptionFont(), Layout::NudgeCaptionTop, Qt::yellow);
+    centred(QString::number(m_state.nudges), nudgeNumberFont(), Layout::NudgeNumberTop, Qt::red);
 }
 
 QRect MachineView::reelWindow(int reel) const
@@ -193,3 +198,5 @@ void MachineView::drawBlurredReel(int reel, int offset)
     m_canvas.copy(strip, QRect(0, 0, window.width(), height - first),
                   QRect(window.left(), window.top() + first, window.width(), height - first));
 }
+
+} // namespace zand

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QRect>
 
+namespace zand {
+
 class Canvas;
 struct Config;
 struct GameState;
@@ -51,6 +53,7 @@ public:
     Canvas &canvas() { return m_canvas; }
     int scale(int v) const;
     QRect scaled(int left, int top, int right, int bottom) const;
+    QRect scaled(const QRect &design) const;
     QFont captionFont() const;
     QFont nudgeCaptionFont() const;
     QFont nudgeNumberFont() const;
@@ -68,3 +71,5 @@ private:
     GameState &m_state;
     const Pictures &m_pictures;
 };
+
+} // namespace zand

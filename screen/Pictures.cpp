@@ -1,9 +1,14 @@
 #include "Pictures.h"
 
-#include "app/Config.h"
+#include "game/Assets.h"
+#include "game/Config.h"
 #include "platform/Jpeg.h"
 
 #include <QFile>
+
+#include <cstdio>
+
+namespace zand {
 
 namespace {
 
@@ -27,10 +32,10 @@ constexpr SheetForWidth SheetsForWidths[] = {
 
 } // namespace
 
-QImage Pictures::builtIn(const QString &name)
+QImage Pictures::builtIn(const char *name)
 {
-    const QString path = QStringLiteral(":/art/") + name;
-    if (name.endsWith(QLatin1String(".jpg"))) {
+    const QString path = QStringLiteral(":/art/") + QLatin1String(name);
+    if (path.endsWith(QLatin1String(".jpg"))) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return {};
@@ -39,30 +44,45 @@ QImage Pictures::builtIn(const QString &name)
     return opaque(QImage(path));
 }
 
+QImage Pictures::loadThemePicture(const QString &path, QStringList &warnings)
+{
+    QString error;
+    const QImage picture = Jpeg::load(path, &error);
+    if (picture.isNull())
+        warnings << QStringLiteral("%1: %2").arg(path, error);
+    return picture;
+}
+
+void Pictures::report(const QStringList &warnings)
+{
+    for (const QString &warning : warnings)
+        std::fprintf(stderr, "zandslots: picture left as built in: %s\n", qPrintable(warning));
+}
+
 void Pictures::load(const Config &config)
 {
-    machine = builtIn(QStringLiteral("machine.jpg"));
-    blurStrip = builtIn(QStringLiteral("motion.jpg"));
-    symbolSheet = builtIn(QStringLiteral("symbols.jpg"));
-    betOneButton = builtIn(QStringLiteral("bet1but.jpg"));
-    betMaxButton = builtIn(QStringLiteral("bet5but.jpg"));
-    spinButton = builtIn(QStringLiteral("spinbut.jpg"));
-    nudgeLight = builtIn(QStringLiteral("nudgelight.jpg"));
-    dimmedMarquee = builtIn(QStringLiteral("dimmed.jpg"));
-    dimmedTitle = builtIn(QStringLiteral("dimmed2.jpg"));
-    dimmedBadge = builtIn(QStringLiteral("bet1bdimmed.jpg"));
-    logo = builtIn(QStringLiteral("logo.png"));
-    logoMask = builtIn(QStringLiteral("logomask.png"));
-    redLine = builtIn(QStringLiteral("red.png"));
-    blueLine = builtIn(QStringLiteral("blue.png"));
-    greenLine = builtIn(QStringLiteral("green.png"));
-    lineMask = builtIn(QStringLiteral("mask.png"));
-    digitsSmall = builtIn(QStringLiteral("digitssmall.png"));
-    greenSmall = builtIn(QStringLiteral("greensmall.png"));
-    digitsLarge = builtIn(QStringLiteral("digitslarge.png"));
-    greenLarge = builtIn(QStringLiteral("greenlarge.png"));
+    machine = builtIn(Assets::Machine);
+    blurStrip = builtIn(Assets::BlurStrip);
+    symbolSheet = builtIn(Assets::SymbolSheet);
+    betOneButton = builtIn(Assets::BetOneButton);
+    betMaxButton = builtIn(Assets::BetMaxButton);
+    spinButton = builtIn(Assets::SpinButton);
+    nudgeLight = builtIn(Assets::NudgeLight);
+    dimmedMarquee = builtIn(Assets::DimmedMarquee);
+    dimmedTitle = builtIn(Assets::DimmedTitle);
+    dimmedBadge = builtIn(Assets::DimmedBadge);
+    logo = builtIn(Assets::Logo);
+    logoMask = builtIn(Assets::LogoMask);
+    redLine = builtIn(Assets::RedLine);
+    blueLine = builtIn(Assets::BlueLine);
+    greenLine = builtIn(Assets::GreenLine);
+    lineMask = builtIn(Assets::LineMask);
+    digitsSmall = builtIn(Assets::DigitsSmall);
+    greenSmall = builtIn(Assets::GreenSmall);
+    digitsLarge = builtIn(Assets::DigitsLarge);
+    greenLarge = builtIn(Assets::GreenLarge);
 
-    // In the order of the asset table: a theme replaces what it ships.
+    // A theme replaces what it ships.
     replaceFrom(config, QStringLiteral("tester.jpg"), machine);
     replaceFrom(config, QStringLiteral("motionx.jpg"), blurStrip);
     replaceFrom(config, QStringLiteral("bonusx.jpg"), nudgeLight);
@@ -80,13 +100,9 @@ void Pictures::replaceFrom(const Config &config, const QString &fileName, QImage
     const QString path = config.findAsset(fileName);
     if (path.isEmpty())
         return;
-    QString error;
-    const QImage replacement = Jpeg::load(path, &error);
-    if (replacement.isNull()) {
-        warnings << QStringLiteral("%1: %2").arg(path, error);
-        return;
-    }
-    picture = replacement;
+    const QImage replacement = loadThemePicture(path, warnings);
+    if (!replacement.isNull())
+        picture = replacement;
 }
 
 void Pictures::prepareReelArt(const Config &config)
@@ -108,12 +124,9 @@ void Pictures::prepareReelArt(const Config &config)
         const QString path = config.findAsset(config.soundRoot + QLatin1String(sheet.suffix));
         if (path.isEmpty())
             break;
-        QString error;
-        const QImage special = Jpeg::load(path, &error);
-        if (special.isNull()) {
-            warnings << QStringLiteral("%1: %2").arg(path, error);
+        const QImage special = loadThemePicture(path, warnings);
+        if (special.isNull())
             break;
-        }
         symbolSheet = special;
         symbolSize = sheet.cell;
         ownSize = true;
@@ -125,3 +138,5 @@ void Pictures::prepareReelArt(const Config &config)
     reelPitch = config.scale(104);
     blurHeight = scaledBlurStrip.height();
 }
+
+} // namespace zand

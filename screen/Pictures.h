@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace zand {
+
 struct Config;
 
 // The machine's pictures: the built-in artwork, the theme's replacement files
@@ -14,6 +16,7 @@ struct Pictures
     QImage machine;      // the machine at rest, 800 x 600
     QImage blurStrip;    // a spinning reel, 77 x 456
     QImage symbolSheet;  // 4 x 3 cells: symbols 0-7, Bonus, three Wild frames
+    static constexpr int WildCells = 9; // the first of the Wild's three frames
     QImage betOneButton; // two faces each: dark above, lit below
     QImage betMaxButton;
     QImage spinButton;
@@ -54,9 +57,17 @@ struct Pictures
     // sheet drawn for this screen width where the theme has one.
     void prepareReelArt(const Config &config);
 
-    // A built-in picture by its resource name (":/art/name").
-    static QImage builtIn(const QString &name);
+    // A built-in picture by its name in the game's list of assets.
+    static QImage builtIn(const char *name);
+
+    // A theme's picture file; when it will not decode, a null picture and a
+    // line in `warnings` naming the file and the fault.
+    static QImage loadThemePicture(const QString &path, QStringList &warnings);
+    // Tells the player on standard error which pictures stayed built in.
+    static void report(const QStringList &warnings);
 
 private:
     void replaceFrom(const Config &config, const QString &fileName, QImage &picture);
 };
+
+} // namespace zand

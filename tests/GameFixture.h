@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/MainWindow.h"
+#include "MainWindowProbe.h"
 #include "doubles/FakeClock.h"
 #include "doubles/FakeMusic.h"
+#include "doubles/RecordingHelp.h"
 #include "doubles/RecordingSound.h"
 
 #include <QDir>
@@ -13,6 +14,8 @@
 
 #include <memory>
 
+namespace zand {
+
 // A game in a window of its own, in a fresh directory with the two sounds it
 // cannot start without, and a saved-game file of its own.
 struct GameFixture
@@ -21,6 +24,8 @@ struct GameFixture
     FakeClock clock;
     RecordingSound sound{&clock};
     FakeMusic music;
+    RecordingHelp help;
+    RecordingBrowser browser;
     std::unique_ptr<MainWindow> window;
 
     static QString gameDir() { return QStringLiteral(ZAND_GAME_DIR); }
@@ -47,17 +52,18 @@ struct GameFixture
     MainWindow &start(bool ready = true)
     {
         window = std::make_unique<MainWindow>(
-            Platform{clock, sound, music, appPath(), QStringLiteral("zandslots"), savedGamePath()});
+            Platform{clock, sound, music, help, browser, appPath(), QStringLiteral("zandslots"),
+                     savedGamePath()});
         window->show();
         [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
         if (ready) {
-            window->startTimer.stop();
-            window->startUpTick();
+            probe(*window).startUpTimer().stop();
+            probe(*window).startUpTick();
         }
         return *window;
     }
 
-    GameState &state() { return window->state(); }
+    GameState &state() { return probe(*window).state(); }
 };
 
 // How the recording double names the game's effects: the two sounds held in
@@ -77,3 +83,5 @@ inline const QString WelcomeSound = QStringLiteral("Zand7.wav");
 inline const QString WinSound = QStringLiteral("ZandWin.wav");
 
 } // namespace GameSounds
+
+} // namespace zand

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+namespace zand {
+
 // Answers the modal windows the game opens while a test drives it. Message
 // boxes are accepted and remembered by their text; any other modal window
 // (the bonus screen) is handed to `answer`, or by default gets a key press,
@@ -52,3 +54,5 @@ private:
     QTimer m_timer;
     std::function<void(QWidget *)> m_answer;
 };
+
+} // namespace zand

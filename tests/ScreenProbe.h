@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+namespace zand {
+
 // Reads the machine back from the canvas and compares it with the pictures
 // it was drawn from.
 namespace ScreenProbe {
@@ -80,3 +82,5 @@ inline bool showsLitFace(const QImage &shown, const QImage &picture)
 }
 
 } // namespace ScreenProbe
+
+} // namespace zand

@@ -7,13 +7,14 @@
 #include "doubles/FakeClock.h"
 #include "doubles/RecordingSound.h"
 
-#include "app/Config.h"
-#include "app/GameState.h"
-#include "app/SoundBoard.h"
-#include "bonus/Prizes.h"
-#include "bonus/TrickForm.h"
+#include "bonus/BonusScreen.h"
+#include "game/Assets.h"
+#include "game/Config.h"
+#include "game/GameState.h"
+#include "game/Prizes.h"
+#include "game/Random.h"
 #include "platform/Canvas.h"
-#include "platform/Random.h"
+#include "platform/SoundBoard.h"
 #include "reels/Payout.h"
 #include "screen/Pictures.h"
 
@@ -26,6 +27,8 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+
+using namespace zand;
 
 using namespace ScreenProbe;
 
@@ -42,7 +45,7 @@ QRect safeOnPicture(int safe)
 
 QImage safeFrame(int frame)
 {
-    const QImage strip = Pictures::builtIn(QStringLiteral("safes.jpg"));
+    const QImage strip = Pictures::builtIn(Assets::Safes);
     return strip.copy(0, SafeSide * frame, SafeSide, SafeSide);
 }
 
@@ -94,7 +97,7 @@ struct Bench
     FakeClock clock;
     RecordingSound sound{&clock};
     std::unique_ptr<SoundBoard> board;
-    std::unique_ptr<TrickForm> form;
+    std::unique_ptr<BonusScreen> form;
 
     // What the canvas showed right after every tick of the opening timer.
     struct Tick
@@ -124,9 +127,9 @@ struct Bench
 
     // Shows the screen; `fast` shortens its timers for the tests that do
     // not measure them.
-    TrickForm &open(bool fast = true, const std::array<int, 8> &prizes = Prizes::Unshuffled)
+    BonusScreen &open(bool fast = true, const Prizes::Table &prizes = Prizes::Unshuffled)
     {
-        form = std::make_unique<TrickForm>(config, state, random, *board, prizes);
+        form = std::make_unique<BonusScreen>(config, state, random, *board, prizes);
         // Connected after the screen's own handler, so this sees each frame.
         QObject::connect(&form->openTimer, &QTimer::timeout, [this] {
             ticks.push_back({elapsed.elapsed(), form->canvas().image().copy(),
@@ -192,7 +195,7 @@ void BonusTest::clickOnSafeTwoOpensItAndPaysFiftyWhenTheScreenCloses()
     // Real timers: frames every 300 ms, the prize after the third, and the
     // screen closes three seconds after the prize.
     Bench bench;
-    TrickForm &form = bench.open(false);
+    BonusScreen &form = bench.open(false);
     QCOMPARE(form.canvas().image().size(),
              QSize(bench.config.screenWidth, bench.config.screenHeight));
     const QImage closed = form.canvas().grab(bench.safeOnScreen(2));
@@ -268,7 +271,7 @@ void BonusTest::safeEdgesBelongToTheSafe()
     QFETCH(int, safe);
 
     Bench bench;
-    TrickForm &form = bench.open();
+    BonusScreen &form = bench.open();
     const QImage before = form.canvas().image().copy();
     bench.click(point, Qt::MouseButton(button));
 
@@ -287,7 +290,7 @@ void BonusTest::keyPicksASafeSilentlyWithTwoFrames()
 {
     const std::uint32_t seed = 11;
     Bench bench(seed);
-    TrickForm &form = bench.open();
+    BonusScreen &form = bench.open();
     bench.key(Qt::Key_Space);
 
     const int chosen = Random(seed).below(Prizes::Safes);
@@ -318,7 +321,7 @@ void BonusTest::keyPicksASafeSilentlyWithTwoFrames()
 void BonusTest::choiceIsTakenOnlyOnceAndCannotBeCancelled()
 {
     Bench bench(5);
-    TrickForm &form = bench.open();
+    BonusScreen &form = bench.open();
     const QImage safeFive = form.canvas().grab(bench.safeOnScreen(5));
     // Time to try the rest before the reveal, and after it.
     form.openTimer.setInterval(150);
@@ -352,7 +355,7 @@ void BonusTest::choiceIsTakenOnlyOnceAndCannotBeCancelled()
 void BonusTest::sixNudgesAreAddedAtTheReveal()
 {
     Bench bench;
-    TrickForm &form = bench.open();
+    BonusScreen &form = bench.open();
     bench.click(safeOnPicture(3).center());
     QVERIFY(bench.waitForReveal());
     QCOMPARE(bench.state.nudges, 3 + 6);
@@ -397,7 +400,7 @@ void BonusTest::replacementPictureKeepsTheSafesOnIt()
     }
     Bench bench;
     QVERIFY(picture.save(bench.config.appPath + QStringLiteral("Bonus1.JPG"), "JPG", 95));
-    TrickForm &form = bench.open();
+    BonusScreen &form = bench.open();
 
     const QPoint origin((bench.config.screenWidth - size.width()) / 2,
                         (bench.config.screenHeight - size.height()) / 2);
@@ -437,7 +440,7 @@ void BonusTest::settlePaysLikeAKeyPress()
         QVERIFY(shown.waitForClose());
 
         Bench settled(seed);
-        TrickForm::settle(settled.state, settled.random, Prizes::Unshuffled);
+        BonusScreen::settle(settled.state, settled.random, Prizes::Unshuffled);
 
         QCOMPARE(settled.state.spinWin, shown.state.spinWin);
         QCOMPARE(settled.state.bonusWon, shown.state.bonusWon);
@@ -460,7 +463,7 @@ void BonusTest::lineOfBonusOpensTheScreenFromTheMachine()
     int screens = 0;
     bool modalOverTheMachine = false;
     ModalAnswerer answerer([&](QWidget *modal) {
-        auto *form = qobject_cast<TrickForm *>(modal);
+        auto *form = qobject_cast<BonusScreen *>(modal);
         if (!form || form->chosenSafe() != -1)
             return;
         ++screens;
@@ -470,7 +473,7 @@ void BonusTest::lineOfBonusOpensTheScreenFromTheMachine()
         form->closeTimer.setInterval(40);
         QTest::keyClick(&form->canvas(), Qt::Key_Space);
     });
-    window.payout().evaluateLines();
+    probe(window).payout().evaluateLines(s.bet);
 
     QCOMPARE(screens, 1);
     QVERIFY(modalOverTheMachine);

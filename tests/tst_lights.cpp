@@ -10,6 +10,8 @@
 #include <QDialog>
 #include <QTest>
 
+using namespace zand;
+
 using namespace ScreenProbe;
 
 class LightsTest : public QObject
@@ -30,16 +32,16 @@ private slots:
 private:
     QImage box(int left, int top, int right, int bottom) const
     {
-        return m_game->window->canvas().grab(m_game->window->view().scaled(left, top, right, bottom));
+        return probe(*m_game->window).canvas().grab(probe(*m_game->window).view().scaled(left, top, right, bottom));
     }
     bool betOneLit() const { return showsLitFace(box(577, 362, 655, 421), pictures().betOneButton); }
     bool spinLit() const { return showsLitFace(box(577, 293, 655, 352), pictures().spinButton); }
     bool betMaxLit() const { return showsLitFace(box(577, 432, 655, 491), pictures().betMaxButton); }
-    const Pictures &pictures() const { return m_game->window->pictures(); }
+    const Pictures &pictures() const { return probe(*m_game->window).pictures(); }
     std::unique_ptr<Lights> freshLights()
     {
-        return std::make_unique<Lights>(m_game->window->view(), m_game->state(),
-                                        m_game->window->random());
+        return std::make_unique<Lights>(probe(*m_game->window).view(), m_game->state(),
+                                        probe(*m_game->window).random());
     }
 
     std::unique_ptr<GameFixture> m_game;
@@ -49,7 +51,7 @@ void LightsTest::init()
 {
     m_game = std::make_unique<GameFixture>();
     m_game->start();
-    m_game->window->lights().stopAll();
+    probe(*m_game->window).lights().stopAll();
 }
 
 void LightsTest::cleanup()
@@ -61,7 +63,7 @@ void LightsTest::idleTimersRunFromStartUp()
 {
     GameFixture game;
     game.start();
-    Lights &lights = game.window->lights();
+    Lights &lights = probe(*game.window).lights();
     QVERIFY(lights.buttons.isActive() && lights.badge.isActive() && lights.wild.isActive());
     QVERIFY(!lights.winGlass.isActive() && !lights.nudgeLights.isActive()
             && !lights.winLines.isActive());
@@ -116,7 +118,7 @@ void LightsTest::wildAnimationCyclesAndCarriesOnAcrossStops()
 {
     auto lights = freshLights();
     const auto shownCell = [this] {
-        const QImage shown = reelCell(m_game->window->canvas(), pictures(), 2, 1);
+        const QImage shown = reelCell(probe(*m_game->window).canvas(), pictures(), 2, 1);
         for (int cell = 9; cell <= 11; ++cell)
             if (same(shown, sheetCell(pictures(), cell)))
                 return cell;
@@ -134,7 +136,7 @@ void LightsTest::wildAnimationCyclesAndCarriesOnAcrossStops()
     lights->wild.stop();
     m_game->state().wildRow = 0;
     lights->wildTick();
-    QVERIFY(same(reelCell(m_game->window->canvas(), pictures(), 2, 0), sheetCell(pictures(), 10)));
+    QVERIFY(same(reelCell(probe(*m_game->window).canvas(), pictures(), 2, 0), sheetCell(pictures(), 10)));
 }
 
 void LightsTest::glassPanelsAlternateAndBadgeBlinks()
@@ -164,17 +166,17 @@ void LightsTest::glassPanelsAlternateAndBadgeBlinks()
 void LightsTest::winningLinesBlinkAndOthersStayUntouched()
 {
     auto lights = freshLights();
-    const QImage before = m_game->window->canvas().image();
+    const QImage before = probe(*m_game->window).canvas().image();
     lights->winLinesTick();
-    QCOMPARE(m_game->window->canvas().image(), before);
+    QCOMPARE(probe(*m_game->window).canvas().image(), before);
 
     m_game->state().lineWon = {false, true, false};
     lights->winLinesTick();
-    const QImage dark = m_game->window->canvas().image();
+    const QImage dark = probe(*m_game->window).canvas().image();
     lights->winLinesTick();
-    const QImage lit = m_game->window->canvas().image();
-    const QRect top = m_game->window->view().scaled(241, 301, 559, 315);
-    const QRect middle = m_game->window->view().scaled(241, 377, 559, 391);
+    const QImage lit = probe(*m_game->window).canvas().image();
+    const QRect top = probe(*m_game->window).view().scaled(241, 301, 559, 315);
+    const QRect middle = probe(*m_game->window).view().scaled(241, 377, 559, 391);
     QVERIFY(lit.copy(top) != dark.copy(top));
     QCOMPARE(lit.copy(middle), dark.copy(middle));
 }
@@ -182,8 +184,8 @@ void LightsTest::winningLinesBlinkAndOthersStayUntouched()
 void LightsTest::timersTickWhileAModalWindowIsOpen()
 {
     int ticks = 0;
-    connect(&m_game->window->lights().buttons, &QTimer::timeout, this, [&ticks] { ++ticks; });
-    m_game->window->lights().buttons.start();
+    connect(&probe(*m_game->window).lights().buttons, &QTimer::timeout, this, [&ticks] { ++ticks; });
+    probe(*m_game->window).lights().buttons.start();
     QDialog dialog(m_game->window.get());
     QTimer::singleShot(700, &dialog, &QDialog::accept);
     dialog.exec();

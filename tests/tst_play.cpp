@@ -5,17 +5,20 @@
 #include "ScreenProbe.h"
 
 #include "app/Controls.h"
-#include "dialogs/SavedGame.h"
+#include "game/PayTable.h"
+#include "game/SavedGame.h"
+#include "game/SpinResult.h"
+#include "game/Strips.h"
 #include "platform/Canvas.h"
 #include "reels/Nudger.h"
 #include "reels/Payout.h"
-#include "reels/PayTable.h"
-#include "reels/Strips.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
 
 #include <QFileInfo>
 #include <QTest>
+
+using namespace zand;
 
 using namespace ScreenProbe;
 
@@ -27,14 +30,10 @@ namespace {
 // bonus line as `bonusPrize` credits.
 int paidFor(const std::array<int, 3> &stops, int linesBet, int bonusPrize = 0)
 {
-    int paid = 0;
-    for (int line = 0; line < 3; ++line) {
-        const int row = PayTable::LineRows[line];
-        const auto judged = PayTable::judge(Strips::visible(0, stops[0])[row],
-                                            Strips::visible(1, stops[1])[row],
-                                            Strips::visible(2, stops[2])[row], line < linesBet);
-        paid += judged.outcome == PayTable::Outcome::Bonus ? bonusPrize : judged.pay;
-    }
+    const SpinResult result = evaluate(stops, linesBet);
+    int paid = result.total;
+    for (const LineResult &line : result.lines)
+        paid += line.outcome == PayTable::Outcome::Bonus ? bonusPrize : 0;
     return paid;
 }
 
@@ -65,8 +64,8 @@ private slots:
 private:
     GameState &state() { return m_game->state(); }
     MainWindow &window() { return *m_game->window; }
-    int s(int v) const { return m_game->window->config().scale(v); }
-    void press(int x, int y) { QTest::mouseClick(&window().canvas(), Qt::LeftButton, {}, QPoint(s(x), s(y))); }
+    int s(int v) const { return probe(*m_game->window).config().scale(v); }
+    void press(int x, int y) { QTest::mouseClick(&probe(window()).canvas(), Qt::LeftButton, {}, QPoint(s(x), s(y))); }
     // Fixed prizes for the bonus lines: credits, or 1 for six nudges.
     void bonusPays(int prize);
 
@@ -93,7 +92,7 @@ void PlayTest::cleanup()
 
 void PlayTest::bonusPays(int prize)
 {
-    window().payout().setBonusGame([this, prize] {
+    probe(window()).payout().setBonusGame([this, prize] {
         ++m_bonusGames;
         if (prize == 1) {
             state().nudges += 6;
@@ -151,7 +150,7 @@ void PlayTest::linesArePaidByTheTable()
     const int credits = state().credits;
     m_game->sound.played.clear();
 
-    window().payout().evaluateLines();
+    probe(window()).payout().evaluateLines(state().bet);
 
     QCOMPARE(state().credits - credits, won);
     QCOMPARE(state().spinWin, 0);
@@ -161,8 +160,8 @@ void PlayTest::linesArePaidByTheTable()
     QCOMPARE(state().wildRow, wildRow);
     QCOMPARE(m_game->sound.count(WinSound) == 1, winSound);
     QCOMPARE(m_bonusGames, bonusGames);
-    QCOMPARE(window().lights().winLines.isActive(), won > 0);
-    QCOMPARE(window().lights().nudgeLights.isActive(), won == 0);
+    QCOMPARE(probe(window()).lights().winLines.isActive(), won > 0);
+    QCOMPARE(probe(window()).lights().nudgeLights.isActive(), won == 0);
     if (won > 0)
         QVERIFY(m_game->sound.names().indexOf(WinSound) < m_game->sound.names().indexOf(TallySound));
 }
@@ -181,11 +180,11 @@ void PlayTest::spinRunsFortySevenTicksAndLandsTheChosenStops()
     };
     m_game->sound.played.clear();
     const std::uint32_t start = m_game->clock.now;
-    window().controls().betOne();
-    window().controls().betOne();
-    window().controls().spin();
+    probe(window()).controls().betOne();
+    probe(window()).controls().betOne();
+    probe(window()).controls().spin();
     m_game->clock.onPump = nullptr;
-    window().lights().stopAll();
+    probe(window()).lights().stopAll();
 
     QCOMPARE(spinsAtFirstFrame, 5);
     QCOMPARE(betsAtFirstFrame, 12);
@@ -202,10 +201,10 @@ void PlayTest::spinRunsFortySevenTicksAndLandsTheChosenStops()
     for (int reel = 0; reel < 3; ++reel) {
         const auto symbols = Strips::visible(reel, state().reelStops[reel]);
         for (int row = 0; row < 3; ++row) {
-            const QImage shown = reelCell(window().canvas(), window().pictures(), reel, row);
-            bool matches = same(shown, sheetCell(window().pictures(), symbols[row]));
+            const QImage shown = reelCell(probe(window()).canvas(), probe(window()).pictures(), reel, row);
+            bool matches = same(shown, sheetCell(probe(window()).pictures(), symbols[row]));
             for (int frame = 10; frame <= 11 && symbols[row] == Strips::Wild; ++frame)
-                matches = matches || same(shown, sheetCell(window().pictures(), frame));
+                matches = matches || same(shown, sheetCell(probe(window()).pictures(), frame));
             QVERIFY2(matches, qPrintable(QStringLiteral("reel %1 row %2").arg(reel).arg(row)));
         }
     }
@@ -224,7 +223,7 @@ void PlayTest::closingDuringASpinSettlesItAndSavesTheCredits()
         }
     };
     bonusPays(100);
-    window().controls().betMax();
+    probe(window()).controls().betMax();
     m_game->clock.onPump = nullptr;
 
     QVERIFY(soundsAtClose >= 0);
@@ -236,7 +235,7 @@ void PlayTest::closingDuringASpinSettlesItAndSavesTheCredits()
     // The win, whatever it was, is in the credits that were saved.
     const int expected = paidFor(stopsAtClose, 3, 100);
     QCOMPARE(state().credits, 997 + expected);
-    QCOMPARE(m_game->window->savedGames().load(8).values.credits, 997 + expected);
+    QCOMPARE(probe(*m_game->window).savedGames().load(8).values.credits, 997 + expected);
 }
 
 void PlayTest::betCommandsPlaceCoinsAndSpin()
@@ -244,12 +243,12 @@ void PlayTest::betCommandsPlaceCoinsAndSpin()
     ModalAnswerer answerer;
     state().credits = 2;
     m_game->sound.played.clear();
-    window().controls().betMax();
+    probe(window()).controls().betMax();
     QCOMPARE(state().bet, 2);
     QCOMPARE(state().credits, 0);
     QCOMPARE(m_game->sound.count(CoinSound), 2);
     QCOMPARE(state().spins, 0);
-    window().controls().spin();
+    probe(window()).controls().spin();
     QCOMPARE(state().spins, 1);
     QCOMPARE(state().totalBets, 2);
 
@@ -262,8 +261,8 @@ void PlayTest::betCommandsPlaceCoinsAndSpin()
 
     // Out of credits: Bet One says so, Bet Max says nothing.
     state().credits = 0;
-    window().controls().betOne();
-    window().controls().betMax();
+    probe(window()).controls().betOne();
+    probe(window()).controls().betMax();
     QCOMPARE(answerer.messages, QStringList{"You are out of credits...better borrow some!"});
     QCOMPARE(state().bet, 0);
 }
@@ -273,13 +272,13 @@ void PlayTest::spinRebetsTheLastBetOrRefuses()
     ModalAnswerer answerer;
     state().credits = 0;
     state().lastBet = 3;
-    window().controls().spin();
+    probe(window()).controls().spin();
     QCOMPARE(answerer.messages, QStringList{"No bet was placed!"});
     QCOMPARE(state().spins, 0);
 
     state().credits = 3;
     m_game->sound.played.clear();
-    window().controls().spin();
+    probe(window()).controls().spin();
     QCOMPARE(state().spins, 1);
     QCOMPARE(state().totalBets, 3);
     QCOMPARE(m_game->sound.count(CoinSound), 0);
@@ -287,35 +286,35 @@ void PlayTest::spinRebetsTheLastBetOrRefuses()
 
 void PlayTest::controlsAnswerOnlyInTheirZonesAndKeys()
 {
-    if (window().config().layoutWidth == 1152) {
+    if (probe(window()).config().layoutWidth == 1152) {
         QCOMPARE(s(577), 830);
         QCOMPARE(s(655), 943);
         QCOMPARE(s(293), 421);
         QCOMPARE(s(352), 506);
     }
     ModalAnswerer answerer;
-    QTest::mouseClick(&window().canvas(), Qt::LeftButton, {}, QPoint(s(577), s(362)));
+    QTest::mouseClick(&probe(window()).canvas(), Qt::LeftButton, {}, QPoint(s(577), s(362)));
     QCOMPARE(state().bet, 1);
-    QTest::mouseClick(&window().canvas(), Qt::LeftButton, {}, QPoint(s(655) + 1, s(362)));
+    QTest::mouseClick(&probe(window()).canvas(), Qt::LeftButton, {}, QPoint(s(655) + 1, s(362)));
     QCOMPARE(state().bet, 1);
     press(600, 150); // the badge
     QCOMPARE(state().bet, 2);
-    QTest::keyClick(&window().canvas(), Qt::Key_Space);
+    QTest::keyClick(&probe(window()).canvas(), Qt::Key_Space);
     QCOMPARE(state().spins, 1);
-    QTest::keyClick(&window().canvas(), Qt::Key_B);
+    QTest::keyClick(&probe(window()).canvas(), Qt::Key_B);
     QCOMPARE(state().bet, 1);
-    QTest::keyClick(&window().canvas(), Qt::Key_M);
+    QTest::keyClick(&probe(window()).canvas(), Qt::Key_M);
     QCOMPARE(state().spins, 2);
     QCOMPARE(state().lastBet, 3);
-    QTest::keyClick(&window().canvas(), Qt::Key_Return);
+    QTest::keyClick(&probe(window()).canvas(), Qt::Key_Return);
     QCOMPARE(state().spins, 3);
 
     // A Spin press while the reels turn does nothing.
     int spinsDuring = -1;
     m_game->clock.onPump = [&] {
         if (spinsDuring < 0) {
-            QTest::mouseClick(&window().canvas(), Qt::LeftButton, {}, QPoint(s(600), s(320)));
-            QTest::keyClick(&window().canvas(), Qt::Key_Space);
+            QTest::mouseClick(&probe(window()).canvas(), Qt::LeftButton, {}, QPoint(s(600), s(320)));
+            QTest::keyClick(&probe(window()).canvas(), Qt::Key_Space);
             spinsDuring = state().spins;
         }
     };
@@ -328,19 +327,19 @@ void PlayTest::controlsAnswerOnlyInTheirZonesAndKeys()
 void PlayTest::doubleClickOnBetOnePlacesTwoCoins()
 {
     QTest::mouseDClick(window().windowHandle(), Qt::LeftButton, {},
-                       window().canvas().mapTo(&window(), QPoint(s(600), s(390))));
+                       probe(window()).canvas().mapTo(&window(), QPoint(s(600), s(390))));
     QCOMPARE(state().bet, 2);
 }
 
 void PlayTest::countUpOfTwoHundredFiftyTakesFiftySteps()
 {
-    window().canvas().fillRect(window().view().scaled(330, 20, 440, 37), Qt::black);
+    probe(window()).canvas().fillRect(probe(window()).view().scaled(330, 20, 440, 37), Qt::black);
     state().reelStops = {1, 9, 11};
     state().bet = 2;
     m_game->sound.played.clear();
-    window().payout().evaluateLines();
+    probe(window()).payout().evaluateLines(state().bet);
     QCOMPARE(m_game->sound.count(TallySound), 50);
-    QVERIFY(!allBlack(window().canvas().grab(window().view().scaled(330, 20, 440, 37))));
+    QVERIFY(!allBlack(probe(window()).canvas().grab(probe(window()).view().scaled(330, 20, 440, 37))));
 }
 
 void PlayTest::nudgesMoveOneStopAndPayLikeASpin()
@@ -349,7 +348,7 @@ void PlayTest::nudgesMoveOneStopAndPayLikeASpin()
     state().reelStops = {1, 9, 11};
     state().nudges = 3;
     state().lastBet = 1;
-    window().payout().evaluateLines();
+    probe(window()).payout().evaluateLines(state().bet);
     QVERIFY(state().nudgeMode);
     press(290, 250);
     QCOMPARE(state().reelStops[0], 30);
@@ -360,9 +359,7 @@ void PlayTest::nudgesMoveOneStopAndPayLikeASpin()
     state().reelStops = {2, 9, 8};
     state().lastBet = 2;
     state().nudges = 1;
-    state().bet = 2;
-    window().payout().evaluateLines();
-    state().bet = 0;
+    probe(window()).payout().evaluateLines(2);
     QVERIFY(state().nudgeMode);
     const int credits = state().credits;
     press(290, 250);
@@ -375,17 +372,17 @@ void PlayTest::nudgesMoveOneStopAndPayLikeASpin()
     state().reelStops = {1, 9, 11};
     state().nudges = 1;
     state().lastBet = 1;
-    window().payout().evaluateLines();
+    probe(window()).payout().evaluateLines(state().bet);
     press(290, 250);
     QCOMPARE(state().nudges, 0);
     QVERIFY(!state().nudgeMode);
-    QVERIFY(!window().lights().nudgeLights.isActive());
-    const QRect light = window().view().scaled(260, 246, 332, 263);
-    const QImage &face = window().pictures().nudgeLight;
+    QVERIFY(!probe(window()).lights().nudgeLights.isActive());
+    const QRect light = probe(window()).view().scaled(260, 246, 332, 263);
+    const QImage &face = probe(window()).pictures().nudgeLight;
     QImage dark = face.copy(0, 0, face.width(), face.height() / 2)
                       .scaled(light.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (light.size() == dark.size() && window().config().layoutWidth == 800)
-        QVERIFY(same(window().canvas().grab(light), dark));
+    if (light.size() == dark.size() && probe(window()).config().layoutWidth == 800)
+        QVERIFY(same(probe(window()).canvas().grab(light), dark));
 
     // A click with nudge mode off changes nothing.
     state().nudges = 5;
@@ -407,7 +404,7 @@ void PlayTest::noNudgeDuringASpinAndCoinsSurviveANudge()
             nudgesDuring = state().nudges;
         }
     };
-    window().controls().betMax();
+    probe(window()).controls().betMax();
     m_game->clock.onPump = nullptr;
     QCOMPARE(nudgesDuring, 4);
 
@@ -415,15 +412,15 @@ void PlayTest::noNudgeDuringASpinAndCoinsSurviveANudge()
     state().reelStops = {1, 9, 11};
     state().lastBet = 1;
     state().nudges = 4;
-    window().payout().evaluateLines();
+    probe(window()).payout().evaluateLines(state().bet);
     QVERIFY(state().nudgeMode);
-    window().controls().betOne(); // a coin placed before the nudge
+    probe(window()).controls().betOne(); // a coin placed before the nudge
     const int credits = state().credits;
     int betDuring = -1;
     m_game->clock.onPump = [&] {
         if (betDuring < 0) {
             press(600, 390);
-            QTest::keyClick(&window().canvas(), Qt::Key_Space);
+            QTest::keyClick(&probe(window()).canvas(), Qt::Key_Space);
             betDuring = state().bet;
         }
     };
@@ -437,7 +434,7 @@ void PlayTest::noNudgeDuringASpinAndCoinsSurviveANudge()
 
 void PlayTest::accountsBalanceOverManySpins()
 {
-    window().newGame();
+    probe(window()).newGame();
     std::int64_t paid = 0, bonus = 0;
     const auto judge = [&] { paid += paidFor(state().reelStops, state().lastBet); };
     for (int spin = 0; spin < 200; ++spin) {
@@ -448,9 +445,9 @@ void PlayTest::accountsBalanceOverManySpins()
         }
         const int coins = 1 + spin % 3;
         for (int c = 0; c < coins && state().bet < 3; ++c)
-            window().controls().betOne();
+            probe(window()).controls().betOne();
         if (state().bet > 0 && state().spins == spin)
-            window().controls().spin();
+            probe(window()).controls().spin();
         judge();
         while (state().nudgeMode && state().nudges > 0) {
             press(290 + 104 * (spin % 3), 250);
@@ -473,14 +470,14 @@ void PlayTest::gameChangingMenusAreShutWhileTheReelsMove()
     QVERIFY(newGame->isEnabled());
     bool enabledDuringSpin = true, enabledDuringNudge = true;
     m_game->clock.onPump = [&] { enabledDuringSpin = enabledDuringSpin && newGame->isEnabled(); };
-    window().controls().betMax();
+    probe(window()).controls().betMax();
     QVERIFY(!enabledDuringSpin);
     QVERIFY(newGame->isEnabled());
 
     state().reelStops = {1, 9, 11};
     state().lastBet = 1;
     state().nudges = 2;
-    window().payout().evaluateLines();
+    probe(window()).payout().evaluateLines(state().bet);
     m_game->clock.onPump = [&] { enabledDuringNudge = enabledDuringNudge && newGame->isEnabled(); };
     press(290, 250);
     m_game->clock.onPump = nullptr;
@@ -496,9 +493,7 @@ void PlayTest::closingDuringANudgeSettlesItsWin()
     state().reelStops = {2, 9, 8};
     state().lastBet = 2;
     state().nudges = 1;
-    state().bet = 2;
-    window().payout().evaluateLines();
-    state().bet = 0;
+    probe(window()).payout().evaluateLines(2);
     const int credits = state().credits;
     m_game->clock.onPump = [&] {
         if (m_game->sound.count(TallySound) == 10)
@@ -510,8 +505,8 @@ void PlayTest::closingDuringANudgeSettlesItsWin()
     QVERIFY(!window().isVisible());
     QCOMPARE(m_game->sound.count(TallySound), 10);
     QCOMPARE(state().credits, credits + 250);
-    QCOMPARE(m_game->window->savedGames().load(8).values.credits, credits + 250);
-    QCOMPARE(m_game->window->savedGames().load(8).values.nudges, 2);
+    QCOMPARE(probe(*m_game->window).savedGames().load(8).values.credits, credits + 250);
+    QCOMPARE(probe(*m_game->window).savedGames().load(8).values.nudges, 2);
 }
 
 QTEST_MAIN(PlayTest)

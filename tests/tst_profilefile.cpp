@@ -1,8 +1,10 @@
-#include "platform/ProfileFile.h"
+#include "game/ProfileFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace zand;
 
 namespace {
 

@@ -4,7 +4,8 @@
 #include "GameFixture.h"
 
 #include "app/Controls.h"
-#include "platform/Random.h"
+#include "game/Random.h"
+#include "game/SpinResult.h"
 #include "reels/Payout.h"
 #include "screen/Lights.h"
 
@@ -13,6 +14,8 @@
 #include <array>
 #include <climits>
 #include <vector>
+
+using namespace zand;
 
 namespace {
 
@@ -28,25 +31,13 @@ constexpr double Chi2Critical841 = 939.339; // 841 = 29 x 29
 using Stopset = std::array<int, 3>;
 using PairTable = std::array<std::array<int, Stops>, Stops>;
 
-// The draws of one spin, in the machine's order: for each reel its blur
-// offset, then its stop.
-Stopset drawSpin(Random &random, int blurHeight)
-{
-    Stopset stops{};
-    for (int reel = 0; reel < 3; ++reel) {
-        random.below(blurHeight);
-        stops[reel] = random.below(Stops) + 1;
-    }
-    return stops;
-}
-
 std::vector<Stopset> drawSpins(std::uint32_t seed, int blurHeight, int count)
 {
     Random random(seed);
     std::vector<Stopset> spins;
     spins.reserve(count);
     for (int i = 0; i < count; ++i)
-        spins.push_back(drawSpin(random, blurHeight));
+        spins.push_back(drawSpin(random, blurHeight).stops);
     return spins;
 }
 
@@ -119,7 +110,7 @@ void RandomTest::initTestCase()
     m_game->start();
     // The blur offset's range decides how many numbers each draw uses up,
     // so the sequence below follows the machine only with its own height.
-    m_blurHeight = m_game->window->pictures().blurHeight;
+    m_blurHeight = probe(*m_game->window).pictures().blurHeight;
     QVERIFY(m_blurHeight > 0);
     m_spins = drawSpins(20240611, m_blurHeight, SpinsDrawn);
 }
@@ -192,9 +183,9 @@ void RandomTest::spinsDrawBlurThenStopForEachReelInTurn()
     // the fake clock, so the large samples below use the sequence alone.
     MainWindow &window = *m_game->window;
     GameState &state = m_game->state();
-    window.payout().setBonusGame([] {});
-    window.lights().stopAll();
-    window.random().seed(4242);
+    probe(window).payout().setBonusGame([] {});
+    probe(window).lights().stopAll();
+    probe(window).random().seed(4242);
     Random expected(4242);
     std::array<std::vector<int>, 3> counts;
     counts.fill(std::vector<int>(Stops));
@@ -202,14 +193,14 @@ void RandomTest::spinsDrawBlurThenStopForEachReelInTurn()
         state.bet = 1;
         state.credits = 1000;
         state.nudges = 0;
-        window.controls().spin();
-        const Stopset drawn = drawSpin(expected, m_blurHeight);
+        probe(window).controls().spin();
+        const Stopset drawn = drawSpin(expected, m_blurHeight).stops;
         QCOMPARE(state.reelStops, drawn);
         for (int reel = 0; reel < 3; ++reel)
             ++counts[reel][drawn[reel] - 1];
     }
     // Nothing else took a number in between.
-    QCOMPARE(window.random().below(1000000), expected.below(1000000));
+    QCOMPARE(probe(window).random().below(1000000), expected.below(1000000));
     for (int reel = 0; reel < 3; ++reel) {
         const double chi2 = uniformChiSquare(counts[reel]);
         QVERIFY2(chi2 < Chi2Critical29, "reel " + QByteArray::number(reel + 1) + ": "

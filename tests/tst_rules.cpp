@@ -1,18 +1,24 @@
 // The game's rules that need no window: scaling, strips, the pay table, the
 // count-up, the bonus prizes, the playlist and the start-up names.
-#include "app/Config.h"
-#include "app/Playlist.h"
-#include "app/Scale.h"
-#include "bonus/Prizes.h"
-#include "platform/Random.h"
-#include "reels/CountUp.h"
-#include "reels/PayTable.h"
-#include "reels/Strips.h"
+#include "game/Config.h"
+#include "game/CountUp.h"
+#include "game/PayTable.h"
+#include "game/Playlist.h"
+#include "game/Prizes.h"
+#include "game/Random.h"
+#include "game/Scale.h"
+#include "game/SpinResult.h"
+#include "game/Statistics.h"
+#include "game/Strips.h"
 
 #include <QTest>
 
 #include <algorithm>
 #include <map>
+
+using namespace zand;
+
+using Stops = std::array<int, 3>;
 
 class RulesTest : public QObject
 {
@@ -25,6 +31,11 @@ private slots:
     void executableBaseNameDropsOnlyARealExtension();
     void reelsWrapAndShowTheirStartStops();
     void payTableOverEveryStopCombination();
+    void spinIsJudgedLineByLine_data();
+    void spinIsJudgedLineByLine();
+    void statisticsFollowTheBooks_data();
+    void statisticsFollowTheBooks();
+    void statisticsReadInThePlayersLocale();
     void oneEvaluationNeverPaysTooMuch();
     void countUpStepsShrinkAsTheWinRunsOut();
     void bonusPrizesAreAShuffleOfTheTable();
@@ -94,6 +105,83 @@ void RulesTest::reelsWrapAndShowTheirStartStops()
         QVERIFY(Strips::Reels[reel].find('9') == std::string_view::npos);
     QCOMPARE(Strips::symbolAt(2, 8), Strips::Wild);
     QCOMPARE(Strips::symbolAt(2, 20), Strips::Wild);
+}
+
+void RulesTest::spinIsJudgedLineByLine_data()
+{
+    QTest::addColumn<Stops>("stops");
+    QTest::addColumn<int>("linesBet");
+    QTest::addColumn<int>("total");
+    QTest::addColumn<int>("nudges");
+    QTest::addColumn<bool>("bonus");
+    QTest::addColumn<int>("wildRow"); // -1: no Wild in sight
+
+    // Top row 0 0 Wild: 250 with its +2 nudges once the second coin plays it.
+    QTest::newRow("wild line bet") << Stops{1, 9, 8} << 2 << 250 << 2 << false << 0;
+    QTest::newRow("wild line unbet") << Stops{1, 9, 8} << 1 << 0 << 0 << false << 0;
+    // Three Bonus symbols on the middle row open the vault, bet or not.
+    QTest::newRow("bonus bet") << Stops{8, 9, 3} << 1 << 0 << 0 << true << -1;
+    QTest::newRow("bonus unbet") << Stops{8, 9, 3} << 0 << 0 << 0 << true << -1;
+}
+
+void RulesTest::spinIsJudgedLineByLine()
+{
+    QFETCH(Stops, stops);
+    QFETCH(int, linesBet);
+    const SpinResult result = evaluate(stops, linesBet);
+    QTEST(result.total, "total");
+    QTEST(result.nudgesEarned, "nudges");
+    QTEST(result.opensBonus, "bonus");
+    QTEST(result.wildRow.value_or(-1), "wildRow");
+    QVERIFY(result.anyNoMatch);
+    for (int line = 0; line < 3; ++line)
+        QCOMPARE(result.lines[line].bet, line < linesBet);
+}
+
+void RulesTest::statisticsFollowTheBooks_data()
+{
+    QTest::addColumn<GameRecord>("game");
+    QTest::addColumn<qint64>("payoffs");
+    QTest::addColumn<qint64>("normal");
+    QTest::addColumn<double>("percentage");
+
+    const auto game = [](std::int32_t credits, std::int32_t borrowed, std::int32_t bets,
+                         std::int32_t bonus) {
+        GameRecord g;
+        g.credits = credits;
+        g.borrowed = borrowed;
+        g.totalBets = bets;
+        g.bonusWon = bonus;
+        return g;
+    };
+    constexpr std::int32_t Max = INT32_MAX;
+    QTest::newRow("new game") << GameRecord{} << 0LL << 0LL << 0.0;
+    QTest::newRow("after play") << game(1200, 1000, 400, 50) << 600LL << 550LL << 150.0;
+    // Borrowing 500 more changes credits and borrowed alike: the books stay.
+    QTest::newRow("borrowed more") << game(1700, 1500, 400, 50) << 600LL << 550LL << 150.0;
+    QTest::newRow("32-bit limits") << game(Max, -Max, Max, -Max) << 3LL * Max << 4LL * Max
+                                   << 300.0;
+}
+
+void RulesTest::statisticsFollowTheBooks()
+{
+    QFETCH(GameRecord, game);
+    const Statistics s = statisticsOf(game);
+    QTEST(static_cast<qint64>(s.payoffs), "payoffs");
+    QTEST(static_cast<qint64>(s.normal), "normal");
+    QTEST(s.payoffPercentage, "percentage");
+}
+
+void RulesTest::statisticsReadInThePlayersLocale()
+{
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QCOMPARE(formatCount(1234567, english), QStringLiteral(" 1,234,567"));
+    QCOMPARE(formatCount(1234567, german), QStringLiteral(" 1.234.567"));
+    QCOMPARE(formatCount(0, english), QStringLiteral("         0"));
+    QCOMPARE(formatPercentage(95.5, english), QStringLiteral("95.50%"));
+    QCOMPARE(formatPercentage(95.5, german), QStringLiteral("95,50%"));
+    QCOMPARE(formatPercentage(12345.0, english), QStringLiteral("12345.00%"));
 }
 
 // One line (the top row) over all 27,000 stop combinations, bet.

@@ -3,13 +3,15 @@
 #include "GameFixture.h"
 #include "ScreenProbe.h"
 
-#include "app/Scale.h"
+#include "game/Scale.h"
 #include "platform/Canvas.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
 
 #include <QFontMetrics>
 #include <QTest>
+
+using namespace zand;
 
 using namespace ScreenProbe;
 
@@ -31,9 +33,9 @@ private slots:
 
 private:
     std::unique_ptr<GameFixture> m_game;
-    int s(int v) const { return m_game->window->config().scale(v); }
-    const Pictures &pictures() const { return m_game->window->pictures(); }
-    Canvas &canvas() const { return m_game->window->canvas(); }
+    int s(int v) const { return probe(*m_game->window).config().scale(v); }
+    const Pictures &pictures() const { return probe(*m_game->window).pictures(); }
+    Canvas &canvas() const { return probe(*m_game->window).canvas(); }
 };
 
 void ScreenTest::init()
@@ -41,8 +43,8 @@ void ScreenTest::init()
     m_game = std::make_unique<GameFixture>();
     m_game->start();
     // Keep the idle animations from drawing while the canvas is read.
-    m_game->window->lights().stopAll();
-    m_game->window->canvas().repaintNow();
+    probe(*m_game->window).lights().stopAll();
+    probe(*m_game->window).canvas().repaintNow();
 }
 
 void ScreenTest::cleanup()
@@ -52,7 +54,7 @@ void ScreenTest::cleanup()
 
 void ScreenTest::creditsAndCoinsShowInGreenDigits()
 {
-    const bool small = m_game->window->config().layoutWidth < 1000;
+    const bool small = probe(*m_game->window).config().layoutWidth < 1000;
     const int w = small ? 16 : 32, h = small ? 21 : 42;
     const QImage &green = small ? pictures().greenSmall : pictures().greenLarge;
 
@@ -60,7 +62,7 @@ void ScreenTest::creditsAndCoinsShowInGreenDigits()
     QVERIFY(same(canvas().grab(QRect(s(620) - 4 * w, s(38), 4 * w, h)), digits(green, "1000", w, h)));
 
     m_game->state().credits = 999;
-    m_game->window->view().showCredits();
+    probe(*m_game->window).view().showCredits();
     QVERIFY(same(canvas().grab(QRect(s(620) - 3 * w, s(38), 3 * w, h)), digits(green, "999", w, h)));
     QVERIFY(allBlack(canvas().grab(QRect(s(620) - 4 * w, s(38), w, h))));
 
@@ -72,10 +74,10 @@ void ScreenTest::creditsAndCoinsShowInGreenDigits()
 void ScreenTest::winningsAreBlankAfterAPaint()
 {
     // On a small screen the caption's descenders reach into the display.
-    QRect display = m_game->window->view().scaled(320, 38, 450, 70);
-    const int captionBottom = s(24) + QFontMetrics(m_game->window->view().captionFont()).height();
+    QRect display = probe(*m_game->window).view().scaled(320, 38, 450, 70);
+    const int captionBottom = s(24) + QFontMetrics(probe(*m_game->window).view().captionFont()).height();
     display.setTop(std::max(display.top(), captionBottom));
-    m_game->window->view().showWinnings(1234);
+    probe(*m_game->window).view().showWinnings(1234);
     QVERIFY(!allBlack(canvas().grab(display)));
     canvas().repaintNow();
     QVERIFY(allBlack(canvas().grab(display)));
@@ -93,9 +95,9 @@ void ScreenTest::reelsShowTheStartStops()
 
 void ScreenTest::paylineLightShowsTheReelThroughItsMask()
 {
-    if (m_game->window->config().layoutWidth != 800)
+    if (probe(*m_game->window).config().layoutWidth != 800)
         QSKIP("pixel-exact at the design scale");
-    MachineView &view = m_game->window->view();
+    MachineView &view = probe(*m_game->window).view();
     const QImage &mask = pictures().lineMask;
     for (const bool lit : {true, false}) {
         canvas().repaintNow();
@@ -126,7 +128,7 @@ void ScreenTest::logoIsDrawnThroughItsMask()
     c.copy(pictures().machine, pictures().machine.rect(),
            QRect(0, 0, s(pictures().machine.width()), s(pictures().machine.height())));
     const QImage before = c.grab(area);
-    m_game->window->view().drawLogo();
+    probe(*m_game->window).view().drawLogo();
     const QImage after = c.grab(area);
     int chip = 0;
     for (int y = 0; y < logo.height(); ++y)
@@ -149,15 +151,15 @@ void ScreenTest::bonusMeterCapsPointsAndStaysInsideItsPicture()
     m_game = std::make_unique<GameFixture>();
     QVERIFY(frames.save(m_game->appPath() + "bonusx.jpg", "JPG", 100));
     m_game->start();
-    m_game->window->lights().stopAll();
+    probe(*m_game->window).lights().stopAll();
 
-    const QRect box = m_game->window->view().scaled(578, 223, 656, 282);
-    const QRect meter = m_game->window->config().layoutWidth >= 800
+    const QRect box = probe(*m_game->window).view().scaled(578, 223, 656, 282);
+    const QRect meter = probe(*m_game->window).config().layoutWidth >= 800
         ? QRect(box.left() + (box.width() - 78) / 2, box.top() + (box.height() - 59) / 2, 78, 59)
         : box;
     const auto meterColour = [&] {
         canvas().fillRect(meter, Qt::black);
-        m_game->window->view().drawBonusMeter();
+        probe(*m_game->window).view().drawBonusMeter();
         return QColor(canvas().pixel(meter.left() + 2, meter.top() + 2));
     };
     m_game->state().bonusPts = 15;
@@ -203,7 +205,7 @@ void ScreenTest::nudgeCounterFontsFollowTheLayoutWidth()
 void ScreenTest::wholeMachineFitsInTheWindow()
 {
     const QRect shown = canvas().rect();
-    const MachineView &view = m_game->window->view();
+    const MachineView &view = probe(*m_game->window).view();
     for (const QRect box : {view.scaled(577, 293, 655, 352), view.scaled(577, 362, 655, 421),
                             view.scaled(577, 432, 655, 491), view.scaled(578, 223, 656, 282)})
         QVERIFY2(shown.contains(box), qPrintable(QStringLiteral("box at %1,%2 outside %3x%4")

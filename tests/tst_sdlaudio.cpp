@@ -18,6 +18,8 @@
 #include <memory>
 #include <numbers>
 
+using namespace zand;
+
 using Ending = MusicOutput::Ending;
 
 namespace {

@@ -6,10 +6,10 @@
 
 #include "app/Controls.h"
 #include "app/MusicBox.h"
-#include "app/SoundBoard.h"
-#include "bonus/TrickForm.h"
+#include "bonus/BonusScreen.h"
 #include "platform/Canvas.h"
 #include "platform/SdlAudio.h"
+#include "platform/SoundBoard.h"
 #include "reels/Payout.h"
 
 #include <QAction>
@@ -21,6 +21,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+
+using namespace zand;
 
 using Ending = MusicOutput::Ending;
 
@@ -116,32 +118,32 @@ void SoundTest::addTracks(const QList<int> &tracks)
 
 void SoundTest::pressNudge(int reel)
 {
-    const Config &config = window().config();
-    window().controls().mousePressed(QPoint(config.scale(296 + 104 * reel), config.scale(250)));
+    const Config &config = probe(window()).config();
+    probe(window()).controls().mousePressed(QPoint(config.scale(296 + 104 * reel), config.scale(250)));
 }
 
 void SoundTest::effectsSoundAtTheirMoments()
 {
     m_game->start(false);
     QVERIFY(sound().played.empty());
-    window().startUpTick();
+    probe(window()).startUpTick();
     QCOMPARE(sound().names(), QStringList{WelcomeSound});
 
     // Random stops with the bonus screen left out: whatever the spin shows,
     // three coins come first, then one stop per reel.
-    window().random().seed(7);
-    window().payout().setBonusGame([] {});
+    probe(window()).random().seed(7);
+    probe(window()).payout().setBonusGame([] {});
     sound().played.clear();
-    window().controls().betOne();
+    probe(window()).controls().betOne();
     QCOMPARE(sound().names(), QStringList{CoinSound});
-    window().controls().betOne();
-    window().controls().betMax();
+    probe(window()).controls().betOne();
+    probe(window()).controls().betMax();
     QCOMPARE(sound().names().mid(0, 4), (QStringList{CoinSound, CoinSound, CoinSound, StopSound}));
     QCOMPARE(sound().count(CoinSound), 3);
     QCOMPARE(sound().count(StopSound), 3);
 
     sound().played.clear();
-    window().controls().betMax();
+    probe(window()).controls().betMax();
     QCOMPARE(sound().count(CoinSound), 3);
     QCOMPARE(sound().count(StopSound), 3);
 
@@ -179,11 +181,11 @@ void SoundTest::effectsSoundAtTheirMoments()
 void SoundTest::theSafeSoundsOnlyForAMouseChoice()
 {
     m_game->start();
-    SoundBoard board(window().config(), state(), sound(), m_game->clock);
-    const std::array<int, 8> prizes{10, 20, 30, 40, 50, 60, 70, 80};
+    SoundBoard board(probe(window()).config(), state(), sound(), m_game->clock);
+    const Prizes::Table prizes{10, 20, 30, 40, 50, 60, 70, 80};
     sound().played.clear();
 
-    TrickForm clicked(window().config(), state(), window().random(), board, prizes);
+    BonusScreen clicked(probe(window()).config(), state(), probe(window()).random(), board, prizes);
     clicked.show();
     QVERIFY(QTest::qWaitForWindowExposed(&clicked));
     QTest::mouseClick(&clicked.canvas(), Qt::LeftButton, {}, clicked.safeRect(3).center());
@@ -192,7 +194,7 @@ void SoundTest::theSafeSoundsOnlyForAMouseChoice()
     clicked.openTimer.stop();
 
     sound().played.clear();
-    TrickForm keyed(window().config(), state(), window().random(), board, prizes);
+    BonusScreen keyed(probe(window()).config(), state(), probe(window()).random(), board, prizes);
     keyed.show();
     QVERIFY(QTest::qWaitForWindowExposed(&keyed));
     QTest::keyClick(&keyed, Qt::Key_Space);
@@ -213,10 +215,10 @@ void SoundTest::soundOffSilencesAllButTheWin()
     QVERIFY(!state().soundOn);
 
     // Whatever the spin wins, only fanfares are heard.
-    window().startUpTick();
-    window().payout().setBonusGame([] {});
-    window().controls().betMax();
-    SoundBoard(window().config(), state(), sound(), m_game->clock).playSafe();
+    probe(window()).startUpTick();
+    probe(window()).payout().setBonusGame([] {});
+    probe(window()).controls().betMax();
+    SoundBoard(probe(window()).config(), state(), sound(), m_game->clock).playSafe();
     state().reelStops = {1, 9, 11};
     state().lastBet = 1;
     state().nudges = 1;
@@ -228,7 +230,7 @@ void SoundTest::soundOffSilencesAllButTheWin()
     state().reelStops = {1, 9, 11};
     state().bet = 2;
     const int credits = state().credits;
-    window().payout().evaluateLines();
+    probe(window()).payout().evaluateLines(state().bet);
     QCOMPARE(state().credits - credits, 250);
     QCOMPARE(sound().names(), QStringList(fanfares + 1, WinSound));
 
@@ -237,7 +239,7 @@ void SoundTest::soundOffSilencesAllButTheWin()
     QVERIFY(state().soundOn);
     state().bet = 0;
     sound().played.clear();
-    window().controls().betOne();
+    probe(window()).controls().betOne();
     QCOMPARE(sound().names(), QStringList{CoinSound});
 }
 
@@ -256,23 +258,23 @@ void SoundTest::playlistCyclesOverThePresentTracks()
     addTracks(present);
     m_game->start();
     // The start-up tick only chooses; the music timer starts the track.
-    QCOMPARE(window().music().track(), 10 + played.first());
+    QCOMPARE(probe(window()).music().track(), 10 + played.first());
     QVERIFY(music().log.isEmpty());
-    QVERIFY(window().music().timer.isActive());
+    QVERIFY(probe(window()).music().timer.isActive());
     QTRY_COMPARE_WITH_TIMEOUT(music().log, starts(played.first()), 1000);
-    QCOMPARE(window().music().track(), played.first());
+    QCOMPARE(probe(window()).music().track(), played.first());
     // While a track plays there is nothing to serve: no timer ticks.
-    QVERIFY(!window().music().timer.isActive());
+    QVERIFY(!probe(window()).music().timer.isActive());
 
     QStringList expected = starts(played.first());
     for (int n : played.mid(1)) {
         music().finish();
-        QCOMPARE(window().music().track(), 10 + n);
-        window().music().servePending();
+        QCOMPARE(probe(window()).music().track(), 10 + n);
+        probe(window()).music().servePending();
         expected << QStringLiteral("close") << starts(n);
         QCOMPARE(music().log, expected);
         // Served once only.
-        window().music().servePending();
+        probe(window()).music().servePending();
         QCOMPARE(music().log, expected);
     }
 }
@@ -280,11 +282,11 @@ void SoundTest::playlistCyclesOverThePresentTracks()
 void SoundTest::withoutMusicFilesNothingIsOpened()
 {
     m_game->start();
-    QCOMPARE(window().music().track(), 19);
-    window().music().servePending();
-    QCOMPARE(window().music().track(), 9);
+    QCOMPARE(probe(window()).music().track(), 19);
+    probe(window()).music().servePending();
+    QCOMPARE(probe(window()).music().track(), 9);
     QTest::qWait(150);
-    QCOMPARE(window().music().track(), 9);
+    QCOMPARE(probe(window()).music().track(), 9);
 
     QAction *musicItem = menuAction(QStringLiteral("Music"));
     QVERIFY(musicItem);
@@ -292,21 +294,21 @@ void SoundTest::withoutMusicFilesNothingIsOpened()
     QVERIFY(!musicItem->isChecked());
     musicItem->trigger();
     QVERIFY(musicItem->isChecked());
-    window().payout().setBonusGame([] {});
-    window().controls().betOne();
-    window().controls().spin();
+    probe(window()).payout().setBonusGame([] {});
+    probe(window()).controls().betOne();
+    probe(window()).controls().spin();
     QVERIFY(music().log.filter(QStringLiteral("open")).isEmpty());
-    QCOMPARE(window().music().track(), 9);
+    QCOMPARE(probe(window()).music().track(), 9);
 }
 
 void SoundTest::musicOffAndOnRestartsTheTrack()
 {
     addTracks({1, 3});
     m_game->start();
-    window().music().servePending();
+    probe(window()).music().servePending();
     music().finish();
-    window().music().servePending();
-    QCOMPARE(window().music().track(), 3);
+    probe(window()).music().servePending();
+    QCOMPARE(probe(window()).music().track(), 3);
     music().log.clear();
 
     QAction *musicItem = menuAction(QStringLiteral("Music"));
@@ -323,30 +325,30 @@ void SoundTest::musicOffAndOnRestartsTheTrack()
     QVERIFY(musicItem->isChecked());
     QVERIFY(state().musicOn);
     QCOMPARE(music().log, QStringList{"close"} + starts(3));
-    QCOMPARE(window().music().track(), 3);
+    QCOMPARE(probe(window()).music().track(), 3);
 }
 
 void SoundTest::aPendingStartWaitsWhileTheMusicIsOff()
 {
     addTracks({1, 3});
     m_game->start();
-    window().music().servePending();
+    probe(window()).music().servePending();
     music().finish();
-    QCOMPARE(window().music().track(), 13);
+    QCOMPARE(probe(window()).music().track(), 13);
     QAction *musicItem = menuAction(QStringLiteral("Music"));
     musicItem->trigger();
     music().log.clear();
 
     // Neither the music timer nor a spin starts it while the music is off.
     QTest::qWait(250);
-    window().payout().setBonusGame([] {});
-    window().controls().betOne();
-    window().controls().spin();
+    probe(window()).payout().setBonusGame([] {});
+    probe(window()).controls().betOne();
+    probe(window()).controls().spin();
     QVERIFY(music().log.isEmpty());
 
     musicItem->trigger();
     QCOMPARE(music().log, starts(3));
-    QCOMPARE(window().music().track(), 3);
+    QCOMPARE(probe(window()).music().track(), 3);
 }
 
 void SoundTest::musicOnBeforeAnyTrackStartsTheFirstPresent()
@@ -356,14 +358,14 @@ void SoundTest::musicOnBeforeAnyTrackStartsTheFirstPresent()
     m_game->start(false);
     QAction *musicItem = menuAction(QStringLiteral("Music"));
     musicItem->trigger();
-    window().startUpTick();
+    probe(window()).startUpTick();
     QTest::qWait(150);
     QCOMPARE(music().log, QStringList{"close"});
 
     musicItem->trigger();
     QCOMPARE(music().log, QStringList{"close"} + starts(2));
     music().finish();
-    window().music().servePending();
+    probe(window()).music().servePending();
     QCOMPARE(music().log.mid(3), QStringList{"close"} + starts(4));
 }
 
@@ -371,9 +373,9 @@ void SoundTest::aSpinStartsAPendingTrackBeforeTheReelsTurn()
 {
     addTracks({2});
     m_game->start();
-    window().music().timer.stop(); // only the spin may start it
-    window().payout().setBonusGame([] {});
-    window().controls().betOne();
+    probe(window()).music().timer.stop(); // only the spin may start it
+    probe(window()).payout().setBonusGame([] {});
+    probe(window()).controls().betOne();
     QVERIFY(music().log.isEmpty());
 
     // The first frame of the reels finds the track playing.
@@ -382,14 +384,14 @@ void SoundTest::aSpinStartsAPendingTrackBeforeTheReelsTurn()
         if (!atFirstFrame)
             atFirstFrame = music().log;
     };
-    window().controls().spin();
+    probe(window()).controls().spin();
     QVERIFY(atFirstFrame);
     QCOMPARE(*atFirstFrame, starts(2));
     QCOMPARE(sound().count(StopSound), 3);
 
     // Nothing pending: the next spin leaves the music alone.
-    window().controls().betOne();
-    window().controls().spin();
+    probe(window()).controls().betOne();
+    probe(window()).controls().spin();
     m_game->clock.onPump = nullptr;
     QCOMPARE(music().log, starts(2));
 }
@@ -402,12 +404,12 @@ void SoundTest::aTrackThatCannotOpenIsReportedOnceAndStopsTheCycle()
     m_game->start();
     QTRY_COMPARE_WITH_TIMEOUT(answerer.messages, QStringList{"cannot open Zand1.mid"}, 1000);
     QTest::qWait(300);
-    window().payout().setBonusGame([] {});
-    window().controls().betOne();
-    window().controls().spin();
+    probe(window()).payout().setBonusGame([] {});
+    probe(window()).controls().betOne();
+    probe(window()).controls().spin();
     QCOMPARE(answerer.messages.size(), 1);
     QCOMPARE(music().log, QStringList{"open Zand1.mid"});
-    QCOMPARE(window().music().track(), 1);
+    QCOMPARE(probe(window()).music().track(), 1);
 
     // Off and on tries the same file again.
     music().unopenable.clear();
@@ -422,33 +424,33 @@ void SoundTest::onlyATrackPlayedToItsEndStartsTheNext()
 {
     addTracks({1, 3});
     m_game->start();
-    window().music().servePending();
+    probe(window()).music().servePending();
     for (Ending ending : {Ending::Aborted, Ending::Superseded})
         music().finish(ending);
-    window().music().servePending();
+    probe(window()).music().servePending();
     QTest::qWait(150);
     QCOMPARE(music().log, starts(1));
-    QCOMPARE(window().music().track(), 1);
+    QCOMPARE(probe(window()).music().track(), 1);
 }
 
 void SoundTest::aTrackThatCannotBePlayedIsSkippedUntilMusicOnAgain()
 {
     addTracks({1, 3});
     m_game->start();
-    window().music().servePending();
+    probe(window()).music().servePending();
     music().finish(Ending::Failure);
-    QCOMPARE(window().music().track(), 13);
-    window().music().servePending();
+    QCOMPARE(probe(window()).music().track(), 13);
+    probe(window()).music().servePending();
     QCOMPARE(music().log, starts(1) + QStringList{"close"} + starts(3));
 
     // Neither can be played: the music rests, whatever the timer or a spin.
     music().finish(Ending::Failure);
     QTest::qWait(250);
-    window().payout().setBonusGame([] {});
-    window().controls().betOne();
-    window().controls().spin();
+    probe(window()).payout().setBonusGame([] {});
+    probe(window()).controls().betOne();
+    probe(window()).controls().spin();
     QCOMPARE(music().log, starts(1) + QStringList{"close"} + starts(3) + QStringList{"close"});
-    QVERIFY(!window().music().timer.isActive());
+    QVERIFY(!probe(window()).music().timer.isActive());
 
     // Music off and on tries the cycle again from its start.
     music().log.clear();
@@ -456,7 +458,7 @@ void SoundTest::aTrackThatCannotBePlayedIsSkippedUntilMusicOnAgain()
     musicItem->trigger();
     musicItem->trigger();
     QCOMPARE(music().log, QStringList{"close"} + starts(1));
-    QCOMPARE(window().music().track(), 1);
+    QCOMPARE(probe(window()).music().track(), 1);
 }
 
 void SoundTest::theWelcomeIsHeardThroughTheSoundDevice()

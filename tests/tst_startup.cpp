@@ -4,13 +4,15 @@
 #include "ModalAnswerer.h"
 
 #include "app/Controls.h"
-#include "dialogs/SavedGame.h"
+#include "game/SavedGame.h"
 #include "platform/Jpeg.h"
 #include "screen/Pictures.h"
 
 #include <QBuffer>
 #include <QScreen>
 #include <QTest>
+
+using namespace zand;
 
 namespace {
 
@@ -54,14 +56,14 @@ void StartupTest::settingsFileNamesTitleAndTheme()
         GameFixture game;
         MainWindow &window = game.start();
         QCOMPARE(window.windowTitle(), QStringLiteral("Zandor Slots"));
-        QCOMPARE(window.config().soundRoot, QStringLiteral("Zand"));
-        QCOMPARE(window.config().exeBaseName, QStringLiteral("zandslots"));
+        QCOMPARE(probe(window).config().soundRoot, QStringLiteral("Zand"));
+        QCOMPARE(probe(window).config().exeBaseName, QStringLiteral("zandslots"));
     }
     GameFixture game;
     game.writeFile("testing.INI", "[settings]\r\nAboutName=The Grand Emerald Palace Casino Royale\r\nsoundroot=Zand\r\n");
     MainWindow &window = game.start();
     QCOMPARE(window.windowTitle(), QStringLiteral("The Grand Emerald Palace Casin"));
-    QCOMPARE(window.config().manualCaption(), QStringLiteral("&The Grand Emerald Palace Casin Manual"));
+    QCOMPARE(probe(window).config().manualCaption(), QStringLiteral("&The Grand Emerald Palace Casin Manual"));
     QCOMPARE(Config::applicationTitle(), QStringLiteral("Zandor Slots"));
 }
 
@@ -73,10 +75,10 @@ void StartupTest::emptySoundRootLeavesBareSuffixes()
     game.writeFile("Testing.ini", "[Settings]\r\nSoundRoot=\r\n");
     ModalAnswerer answerer;
     MainWindow &window = game.start();
-    QCOMPARE(window.config().soundRoot, QString());
+    QCOMPARE(probe(window).config().soundRoot, QString());
     QVERIFY(answerer.messages.isEmpty());
     game.sound.played.clear();
-    window.controls().betOne();
+    probe(window).controls().betOne();
     QCOMPARE(game.sound.names(), QStringList{"1.wav"});
 }
 
@@ -170,7 +172,7 @@ void StartupTest::windowOpensAtTheScreenSize()
         QVERIFY(!(window.windowState() & Qt::WindowMaximized));
         QCOMPARE(window.size(), screen->geometry().size() - QSize(10, 10));
     }
-    QCOMPARE(window.config().screenWidth, screen->geometry().width());
+    QCOMPARE(probe(window).config().screenWidth, screen->geometry().width());
 }
 
 void StartupTest::gameIsKeptBetweenRuns()
@@ -181,7 +183,7 @@ void StartupTest::gameIsKeptBetweenRuns()
         QCOMPARE(game.state().credits, 1000);
         QCOMPARE(game.state().borrowed, 1000);
         QCOMPARE(game.state().nudges, 0);
-        window.newGame();
+        probe(window).newGame();
         QCOMPARE(game.state().nudges, 6);
         game.state().credits = 1234;
         game.state().spins = 17;
@@ -212,7 +214,7 @@ void StartupTest::missingRequiredSoundIsReportedAndTheGameGoesOn()
     // The game was loaded and plays, without its reel-stop sound.
     QCOMPARE(game.state().credits, 1000);
     game.sound.played.clear();
-    game.window->controls().betMax();
+    probe(*game.window).controls().betMax();
     QCOMPARE(game.state().spins, 1);
     QVERIFY(!game.sound.names().contains("Zand0.wav"));
     game.window->close();

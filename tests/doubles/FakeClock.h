@@ -6,6 +6,8 @@
 
 #include <functional>
 
+namespace zand {
+
 // A tick counter that jumps straight to every deadline, so a spin of 47
 // ticks runs at once and always tick by tick.
 class FakeClock final : public Clock
@@ -30,3 +32,5 @@ public:
     // the middle of an animation.
     std::function<void()> onPump;
 };
+
+} // namespace zand

@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QStringList>
 
+namespace zand {
+
 // A music player that plays nothing: it records what it was asked to do and
 // lets a test end a track or refuse a file.
 class FakeMusic final : public MusicOutput
@@ -36,3 +38,5 @@ public:
     QString current;
     QSet<QString> unopenable;
 };
+
+} // namespace zand

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+namespace zand {
+
 // Remembers every effect the game plays, with the tick it was played at.
 class RecordingSound final : public SoundOutput
 {
@@ -43,3 +45,5 @@ private:
 
     const Clock *m_clock;
 };
+
+} // namespace zand

@@ -10,7 +10,7 @@ namespace artgen {
 
 QRect safeRect(int i)
 {
-    return QRect(443 + 101 * (i % 2), 63 + 95 * (i / 2), SafeSize, SafeSize);
+    return QRect(zand::Layout::Bonus::safeCorner(i), QSize(SafeSize, SafeSize));
 }
 
 namespace {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "game/Layout.h"
+#include "game/Prizes.h"
+
 #include <QImage>
 #include <QRect>
 #include <QRectF>
@@ -8,10 +11,10 @@ class QPainter;
 
 namespace artgen {
 
-constexpr int BonusWidth = 640;
-constexpr int BonusHeight = 480;
-constexpr int SafeSize = 76;
-constexpr int SafeCount = 8;
+constexpr int BonusWidth = zand::Layout::Bonus::Width;
+constexpr int BonusHeight = zand::Layout::Bonus::Height;
+constexpr int SafeSize = zand::Layout::Bonus::SafeSize;
+constexpr int SafeCount = zand::Prizes::Safes;
 
 // Safe i of the bonus screen: two columns of four, numbered row by row.
 QRect safeRect(int i);

@@ -8,11 +8,6 @@
 
 namespace artgen {
 
-QRect reelWindow(int reel)
-{
-    return QRect(258 + 104 * reel, 272, 76, 228);
-}
-
 namespace {
 
 constexpr qreal SideWall = 684; // where the front face turns into the side

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/Layout.h"
+
 #include <QImage>
 #include <QRect>
 #include <QRectF>
@@ -10,20 +12,22 @@ class QPainter;
 
 namespace artgen {
 
-constexpr int MachineWidth = 800;
-constexpr int MachineHeight = 600;
+namespace Layout = zand::Layout;
+
+constexpr int MachineWidth = Layout::Width;
+constexpr int MachineHeight = Layout::Height;
 
 // Places the game draws into; the picture leaves them black.
-inline constexpr QRect DisplayPanel(230, 18, 410, 66);
-inline constexpr std::array<QRect, 3> NudgeBoxes{QRect(260, 246, 72, 17), QRect(364, 246, 72, 17),
-                                                 QRect(468, 246, 72, 17)};
-inline constexpr std::array<QRect, 4> ButtonBoxes{QRect(578, 223, 78, 59), QRect(577, 293, 78, 59),
-                                                  QRect(577, 362, 78, 59), QRect(577, 432, 78, 59)};
-// Reel r's window: x 258 + 104 r, top 272, one symbol wide, three high.
-QRect reelWindow(int reel);
+inline constexpr QRect DisplayPanel = Layout::DisplayPanel;
+inline constexpr std::array<QRect, 3> NudgeBoxes{Layout::nudgeLight(0), Layout::nudgeLight(1),
+                                                 Layout::nudgeLight(2)};
+inline constexpr std::array<QRect, 4> ButtonBoxes{Layout::BonusMeterBox, Layout::SpinButton,
+                                                  Layout::BetOneButton, Layout::BetMaxButton};
+using Layout::reelWindow;
 // Top left corner of the payline lights of lines 1, 2 and 3.
-inline constexpr std::array<QPoint, 3> LineLightOrigins{QPoint(241, 377), QPoint(241, 301), QPoint(241, 453)};
-inline constexpr QRect LogoCorner(10, 10, 125, 70);
+inline constexpr std::array<QPoint, 3> LineLightOrigins{
+    Layout::lineLight(1).topLeft(), Layout::lineLight(2).topLeft(), Layout::lineLight(3).topLeft()};
+inline constexpr QRect LogoCorner = Layout::Logo;
 
 // The whole machine at rest. With lit false the marquee, title glass and
 // bet-one badge are drawn switched off; everything else is identical.

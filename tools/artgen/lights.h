@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/Layout.h"
+
 #include <QColor>
 #include <QImage>
 
@@ -7,8 +9,8 @@
 
 namespace artgen {
 
-constexpr int LightWidth = 318;
-constexpr int LightFaceHeight = 14;
+constexpr int LightWidth = zand::Layout::LineLightWidth;
+constexpr int LightFaceHeight = zand::Layout::LineLightHeight;
 
 // Column spans (first column, width) where a payline light shows: beside
 // and between the reel windows.

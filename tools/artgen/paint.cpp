@@ -305,4 +305,15 @@ qreal Dice::unit()
     return (m_state & 0xFFFFFF) / static_cast<qreal>(0x1000000);
 }
 
+void goldWords(QPainter &p, const QPainterPath &words, qreal outline)
+{
+    p.setPen(QPen(QColor(30, 10, 0), outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(words);
+    const QRectF box = words.boundingRect();
+    p.setPen(Qt::NoPen);
+    p.setBrush(goldGradient(box.top(), box.bottom()));
+    p.drawPath(words);
+}
+
 } // namespace artgen

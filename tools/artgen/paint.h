@@ -71,4 +71,7 @@ private:
     std::uint32_t m_state;
 };
 
+// Lettering in gold with a dark outline `outline` pixels wide.
+void goldWords(QPainter &p, const QPainterPath &words, qreal outline = 2.4);
+
 } // namespace artgen

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/Layout.h"
+
 #include <QRect>
 
 class QPainter;
@@ -9,9 +11,9 @@ class QPainter;
 // rectangle, so the dark picture can replace the lit one seamlessly.
 namespace artgen {
 
-inline constexpr QRect MarqueeRect(247, 98, 302, 143);
-inline constexpr QRect TitleGlassRect(221, 551, 436, 49);
-inline constexpr QRect BadgeRect(560, 99, 84, 85);
+inline constexpr QRect MarqueeRect = zand::Layout::Marquee;
+inline constexpr QRect TitleGlassRect = zand::Layout::TitleGlass;
+inline constexpr QRect BadgeRect = zand::Layout::Badge;
 
 void drawMarquee(QPainter &p, bool lit);
 void drawTitleGlass(QPainter &p, bool lit);

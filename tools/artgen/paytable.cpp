@@ -1,18 +1,17 @@
 // The pay glass at the left of the cabinet: three of a kind and their pays.
 #include "cabinet.h"
 
+#include "game/PayTable.h"
+
 #include "paint.h"
 #include "symbols.h"
 
 #include <QPainter>
 
-#include <array>
-
 namespace artgen {
 
 namespace {
 
-constexpr std::array<int, 8> Pays{250, 50, 20, 18, 14, 12, 10, 3};
 constexpr qreal MiniCell = 28;
 
 void miniReels(QPainter &p, int symbol, QPointF topLeft)
@@ -24,17 +23,6 @@ void miniReels(QPainter &p, int symbol, QPointF topLeft)
         p.setBrush(Qt::NoBrush);
         p.drawRect(cell.adjusted(-0.5, -0.5, 0.5, 0.5));
     }
-}
-
-void goldWords(QPainter &p, const QPainterPath &words)
-{
-    p.setPen(QPen(QColor(30, 10, 0), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(words);
-    const QRectF box = words.boundingRect();
-    p.setPen(Qt::NoPen);
-    p.setBrush(goldGradient(box.top(), box.bottom()));
-    p.drawPath(words);
 }
 
 } // namespace
@@ -57,9 +45,9 @@ void drawPayTable(QPainter &p, const QRectF &glass)
     const qreal left = glass.left() + 12;
     const qreal rowHeight = 35.5;
     qreal y = glass.top() + 36;
-    for (std::size_t s = 0; s < Pays.size(); ++s, y += rowHeight) {
+    for (std::size_t s = 0; s < zand::PayTable::Pays.size(); ++s, y += rowHeight) {
         miniReels(p, static_cast<int>(s), QPointF(left, y));
-        const QPainterPath pay = fittedText(QString::number(Pays[s]), letterFont(s == 0 ? 21 : 18),
+        const QPainterPath pay = fittedText(QString::number(zand::PayTable::Pays[s]), letterFont(s == 0 ? 21 : 18),
                                             QPointF(glass.right() - 34, y + MiniCell / 2), 50);
         goldWords(p, pay);
     }

@@ -4,6 +4,8 @@
 #include "effects.h"
 #include "songs.h"
 
+#include "game/Assets.h"
+
 #include <fstream>
 #include <functional>
 #include <stdexcept>
@@ -14,16 +16,21 @@ namespace soundgen {
 namespace {
 using Bytes = std::vector<std::uint8_t>;
 
-// File names follow the game's default sound theme prefix "Zand".
+// File names follow the game's default sound theme prefix.
 std::vector<std::pair<std::string, std::function<Bytes()>>> outputs()
 {
+    namespace Assets = zand::Assets;
     const auto wav = [](Sound (*make)()) { return [make] { return encodeWav(make()); }; };
     const auto mid = [](Song (*make)()) { return [make] { return arrange(make()).encode(); }; };
+    const auto name = [](const std::string &ending) { return Assets::DefaultSoundRoot + ending; };
+    const auto track = [&](int n) { return name(std::to_string(n) + Assets::TrackEnding); };
     return {
-        {"Zand0.wav", wav(reelStopSound)}, {"Zand1.wav", wav(coinSound)},      {"Zand3.wav", wav(tallySound)},
-        {"Zand5.wav", wav(safeSound)},     {"Zand7.wav", wav(welcomeSound)},   {"ZandWin.wav", wav(winSound)},
-        {"Zand0.mid", mid(velvetLounge)},  {"Zand1.mid", mid(jackpotLights)},  {"Zand2.mid", mid(sunsetBossa)},
-        {"Zand3.mid", mid(cherryFunk)},    {"Zand4.mid", mid(midnightPayout)},
+        {name(Assets::StopSound), wav(reelStopSound)},  {name(Assets::CoinSound), wav(coinSound)},
+        {name(Assets::TallySound), wav(tallySound)},    {name(Assets::SafeSound), wav(safeSound)},
+        {name(Assets::WelcomeSound), wav(welcomeSound)}, {name(Assets::WinSound), wav(winSound)},
+        {track(0), mid(velvetLounge)},                  {track(1), mid(jackpotLights)},
+        {track(2), mid(sunsetBossa)},                   {track(3), mid(cherryFunk)},
+        {track(4), mid(midnightPayout)},
     };
 }
 

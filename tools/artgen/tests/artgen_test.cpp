@@ -3,6 +3,8 @@
 #include "artset.h"
 #include "bonus.h"
 #include "cabinet.h"
+#include "chips.h"
+#include "icons.h"
 #include "lights.h"
 #include "panels.h"
 #include "symbols.h"
@@ -65,7 +67,7 @@ private slots:
 
     void writesEveryFileAtItsSize()
     {
-        const std::map<QString, QSize> expected{
+        std::map<QString, QSize> expected{
             {"machine.jpg", {800, 600}}, {"motion.jpg", {77, 456}}, {"symbols.jpg", {304, 228}},
             {"bet1but.jpg", {78, 118}}, {"bet5but.jpg", {78, 118}}, {"spinbut.jpg", {78, 118}},
             {"nudgelight.jpg", {72, 34}}, {"dimmed.jpg", {302, 143}}, {"dimmed2.jpg", {436, 49}},
@@ -73,8 +75,14 @@ private slots:
             {"red.png", {318, 28}}, {"blue.png", {318, 28}}, {"green.png", {318, 28}},
             {"mask.png", {318, 28}}, {"digitssmall.png", {188, 21}}, {"greensmall.png", {188, 21}},
             {"digitslarge.png", {376, 42}}, {"greenlarge.png", {376, 42}}, {"bonus.jpg", {640, 480}},
-            {"safes.jpg", {76, 228}},
+            {"safes.jpg", {76, 228}}, {"paychart.jpg", {640, 560}},
+            {"chip1000.png", {66, 42}}, {"chip100.png", {66, 42}}, {"chip10.png", {66, 42}},
+            {"chip1.png", {66, 42}}, {"glyph_ok.png", {24, 24}}, {"glyph_ok@2x.png", {48, 48}},
+            {"glyph_help.png", {24, 24}}, {"glyph_help@2x.png", {48, 48}},
+            {"glyph_cancel.png", {24, 24}}, {"glyph_cancel@2x.png", {48, 48}},
         };
+        for (int size : IconSizes)
+            expected.emplace(QStringLiteral("icon%1.png").arg(size), QSize(size, size));
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         QString error;
@@ -90,6 +98,9 @@ private slots:
             const QImage mask(dir.filePath(QLatin1String(name)));
             QCOMPARE(mask.depth(), 1);
         }
+        // The borrow dialog masks the chips by colour, so they carry no alpha.
+        for (const char *name : {"chip1000.png", "chip100.png", "chip10.png", "chip1.png"})
+            QVERIFY2(!QImage(dir.filePath(QLatin1String(name))).hasAlphaChannel(), name);
     }
 
     void outputIsTheSameOnEveryRun()
@@ -241,6 +252,72 @@ private slots:
         QCOMPARE(safeRect(7), QRect(544, 348, 76, 76));
         QVERIFY(strip.copy(0, SafeSize, SafeSize, SafeSize) != closed);
         QVERIFY(strip.copy(0, 2 * SafeSize, SafeSize, SafeSize) != strip.copy(0, SafeSize, SafeSize, SafeSize));
+    }
+
+    void chipsStandOnAGroundColourFoundNowhereInThem_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"chip1000.png", "chip100.png", "chip10.png", "chip1.png"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void chipsStandOnAGroundColourFoundNowhereInThem()
+    {
+        QFETCH(QString, name);
+        const QImage chip = m_pictures.at(name);
+        const QRgb ground = chip.pixel(0, chip.height() - 1);
+        for (const QPoint corner : {QPoint(0, 0), QPoint(chip.width() - 1, 0), QPoint(chip.width() - 1, chip.height() - 1)})
+            QCOMPARE(chip.pixel(corner), ground);
+        // The oval's middle half in both directions: face, spots, inlay and amount.
+        const QRect centre(chip.width() / 4, chip.height() / 4, chip.width() / 2, chip.height() / 2);
+        int lettering = 0;
+        for (int y = centre.top(); y <= centre.bottom(); ++y)
+            for (int x = centre.left(); x <= centre.right(); ++x) {
+                QVERIFY(chip.pixel(x, y) != ground);
+                lettering += qGray(chip.pixel(x, y)) < 110 ? 1 : 0;
+            }
+        QVERIFY(lettering > 20);
+    }
+
+    void glyphsAndIconsAreRoundedOnATransparentGround_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *glyph : {"ok", "help", "cancel"})
+            for (const char *suffix : {"", "@2x"}) {
+                const QString name = QStringLiteral("glyph_%1%2.png").arg(QLatin1String(glyph), QLatin1String(suffix));
+                QTest::newRow(qPrintable(name)) << name;
+            }
+        for (int size : IconSizes)
+            QTest::newRow(qPrintable(QStringLiteral("icon%1").arg(size))) << QStringLiteral("icon%1.png").arg(size);
+    }
+
+    void glyphsAndIconsAreRoundedOnATransparentGround()
+    {
+        QFETCH(QString, name);
+        const QImage image = m_pictures.at(name);
+        const int last = image.width() - 1;
+        QCOMPARE(image.width(), image.height());
+        for (const QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
+            QCOMPARE(qAlpha(image.pixel(corner)), 0);
+        QCOMPARE(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255);
+    }
+
+    void doubleSizeGlyphsShowTheSameDrawing()
+    {
+        for (const char *glyph : {"ok", "help", "cancel"}) {
+            const QImage small = m_pictures.at(QStringLiteral("glyph_%1.png").arg(QLatin1String(glyph)));
+            const QImage large = m_pictures.at(QStringLiteral("glyph_%1@2x.png").arg(QLatin1String(glyph)))
+                                     .scaled(small.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            qint64 difference = 0;
+            for (int y = 0; y < small.height(); ++y)
+                for (int x = 0; x < small.width(); ++x) {
+                    const QRgb a = small.pixel(x, y), b = large.pixel(x, y);
+                    difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b))
+                                  + std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b));
+                }
+            // Scaling alone blurs a little; another jewel or mark differs far more.
+            QVERIFY2(difference < 60 * small.width() * small.height(), glyph);
+        }
     }
 
     void symbolCellsAreAllDifferent()

@@ -1,0 +1,122 @@
+// The main window's menu and the commands behind it.
+#include "MainWindow.h"
+
+#include "app/Controls.h"
+#include "app/MusicBox.h"
+#include "dialogs/PayoffChart.h"
+#include "dialogs/StatisticsDialog.h"
+#include "dialogs/SlotDialog.h"
+#include "dialogs/BorrowDialog.h"
+#include "platform/Canvas.h"
+#include "platform/HelpViewer.h"
+
+#include <QMenuBar>
+
+namespace zand {
+
+void MainWindow::createMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    m_gameChangingActions << file->addAction(QStringLiteral("&New Game"), this, &MainWindow::newGame);
+    file->addSeparator();
+    m_gameChangingActions << file->addAction(QStringLiteral("&Open Game"), this, &MainWindow::openGame);
+    m_gameChangingActions << file->addAction(QStringLiteral("&Save Game"), this, &MainWindow::saveGame);
+    file->addSeparator();
+    file->addAction(QStringLiteral("E&xit"), this, [this] {
+        m_state.appClosing = true;
+        close();
+    });
+
+    QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
+    m_soundAction = options->addAction(QStringLiteral("Sound"), this, [this] {
+        m_state.soundOn = !m_state.soundOn;
+        m_soundAction->setChecked(m_state.soundOn);
+    });
+    m_soundAction->setCheckable(true);
+    m_soundAction->setChecked(true);
+    m_musicAction = options->addAction(QStringLiteral("Music"), this, [this] {
+        m_music->toggle();
+        m_musicAction->setChecked(m_state.musicOn);
+    });
+    m_musicAction->setCheckable(true);
+    m_musicAction->setChecked(true);
+
+    m_gameChangingActions << menuBar()->addAction(QStringLiteral("&Borrow"), this, &MainWindow::borrow);
+    // The statistics and the chart change nothing: open during a spin too.
+    menuBar()->addAction(QStringLiteral("&Stats"), this, &MainWindow::showStatistics);
+    menuBar()->addAction(QStringLiteral("&Payoffs"), this, &MainWindow::showPayoffs);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("Version"), this, &MainWindow::showVersion);
+    help->addSeparator();
+    help->addAction(m_config.manualCaption(), this, &MainWindow::showManual);
+    help->addSeparator();
+    help->addAction(QStringLiteral("&Zantek Games Page"), this, &MainWindow::openGamesPage);
+    help->addSeparator();
+    help->addAction(QStringLiteral("&Company Information"), this,
+                    &MainWindow::showCompanyInformation);
+}
+
+void MainWindow::newGame()
+{
+    m_state.startNewGame();
+    m_canvas->repaintNow();
+}
+
+void MainWindow::openGame()
+{
+    runSlotDialog(SlotDialogMode::Open);
+    m_canvas->repaintNow();
+}
+
+void MainWindow::saveGame()
+{
+    runSlotDialog(SlotDialogMode::Save);
+}
+
+void MainWindow::runSlotDialog(SlotDialogMode mode)
+{
+    SlotDialog dialog(mode, *m_savedGames, m_state.record(), m_config.gameTitle, m_platform.help, this);
+    connect(m_controls.get(), &Controls::busyChanged, &dialog, [&] { dialog.setSlotsEnabled(m_busy == 0); });
+    dialog.exec();
+    m_state.record() = dialog.game();
+}
+
+void MainWindow::borrow()
+{
+    BorrowDialog dialog(m_config, m_state, m_pictures, this);
+    dialog.exec();
+    // The credit display shows the balance the player left the dialog with.
+    m_canvas->repaintNow();
+}
+
+void MainWindow::showStatistics()
+{
+    StatisticsDialog statistics(m_state.record(), this);
+    statistics.exec();
+}
+
+void MainWindow::showPayoffs()
+{
+    PayoffChart chart(m_config, this);
+    chart.exec();
+}
+
+void MainWindow::showVersion()
+{
+    showInformation(m_config.gameTitle + QStringLiteral("\n\nVersion:  ") + m_config.versionText);
+}
+
+void MainWindow::showManual()
+{
+}
+
+void MainWindow::openGamesPage()
+{
+}
+
+void MainWindow::showCompanyInformation()
+{
+}
+
+} // namespace zand

@@ -1,0 +1,156 @@
+#include "BonusScreen.h"
+
+#include "game/Config.h"
+#include "game/GameState.h"
+#include "game/Prizes.h"
+#include "game/Random.h"
+#include "platform/Canvas.h"
+#include "platform/SoundBoard.h"
+#include "screen/BonusView.h"
+
+#include <QCloseEvent>
+#include <QVBoxLayout>
+
+namespace zand {
+
+BonusScreen::BonusScreen(const Config &config, GameState &state, Random &random,
+                         SoundBoard &sound, const Prizes::Table &prizes, QWidget *parent)
+    : QDialog(parent, Qt::FramelessWindowHint)
+    , m_state(state)
+    , m_random(random)
+    , m_sound(sound)
+    , m_prizes(prizes)
+    , m_canvas(new Canvas(this))
+{
+    setModal(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_canvas);
+    setStyleSheet(QStringLiteral("background: black;"));
+
+    const QSize size(config.screenWidth, config.screenHeight);
+    resize(size);
+    m_view = std::make_unique<BonusView>(*m_canvas, config, size);
+    if (config.logicalDpi < 100)
+        setWindowState(Qt::WindowMaximized);
+
+    m_canvas->setPaintHandler([this] { m_view->paint(); });
+    connect(m_canvas, &Canvas::pressed, this, &BonusScreen::pressed);
+    openTimer.setInterval(300);
+    closeTimer.setInterval(3000);
+    closeTimer.setSingleShot(true);
+    connect(&openTimer, &QTimer::timeout, this, &BonusScreen::nextFrame);
+    connect(&closeTimer, &QTimer::timeout, this, &QDialog::accept);
+}
+
+BonusScreen::~BonusScreen() = default;
+
+void BonusScreen::settle(GameState &state, Random &random, const Prizes::Table &prizes)
+{
+    const int prize = prizes[random.below(Prizes::Safes)];
+    if (prize == Prizes::SixNudges) {
+        state.nudges += Prizes::NudgesWon;
+        return;
+    }
+    state.bonusWon += prize;
+    state.spinWin += prize;
+}
+
+QRect BonusScreen::safeRect(int safe) const
+{
+    return m_view->safeRect(safe);
+}
+
+QPoint BonusScreen::pictureOrigin() const
+{
+    return m_view->pictureOrigin();
+}
+
+void BonusScreen::pressed(QPoint position)
+{
+    if (m_chosenSafe != -1)
+        return;
+    for (int safe = 0; safe < Prizes::Safes; ++safe) {
+        // Both edges of a safe belong to it.
+        if (safeRect(safe).contains(position)) {
+            m_openFrame = -1;
+            choose(safe);
+            m_sound.playSafe();
+            return;
+        }
+    }
+}
+
+void BonusScreen::keyPressEvent(QKeyEvent *)
+{
+    // Any key picks a safe at random, silently; the opening starts one frame
+    // later than a click's.
+    if (m_chosenSafe == -1)
+        choose(m_random.below(Prizes::Safes));
+}
+
+void BonusScreen::choose(int safe)
+{
+    m_chosenSafe = safe;
+    openTimer.start();
+}
+
+void BonusScreen::nextFrame()
+{
+    m_openFrame += 1;
+    if (m_openFrame < BonusView::OpeningFrames) {
+        m_view->drawSafe(m_chosenSafe, m_openFrame);
+        return;
+    }
+    openTimer.stop();
+    revealPrize();
+}
+
+void BonusScreen::revealPrize()
+{
+    const int prize = m_prizes[m_chosenSafe];
+    QString text;
+    if (prize == Prizes::SixNudges) {
+        m_state.nudges += Prizes::NudgesWon;
+        text = QStringLiteral("%1 Nudges").arg(Prizes::NudgesWon);
+    } else {
+        text = QString::number(prize);
+        m_bonusPrize = prize;
+    }
+    m_view->drawPrize(m_chosenSafe, text);
+    m_prizeShown = true;
+    closeTimer.start();
+}
+
+void BonusScreen::closeEvent(QCloseEvent *event)
+{
+    // The screen cannot be cancelled; it closes once the prize is shown.
+    event->ignore();
+    if (m_prizeShown)
+        done(Accepted);
+}
+
+void BonusScreen::reject()
+{
+    // Escape is just another key here.
+    if (m_chosenSafe == -1)
+        choose(m_random.below(Prizes::Safes));
+    else if (m_prizeShown)
+        done(Accepted);
+}
+
+void BonusScreen::done(int result)
+{
+    if (!m_prizeShown)
+        return;
+    if (!m_paid) {
+        m_paid = true;
+        if (m_bonusPrize > 1)
+            m_state.bonusWon += m_bonusPrize;
+        m_state.spinWin += m_bonusPrize;
+    }
+    closeTimer.stop();
+    QDialog::done(result);
+}
+
+} // namespace zand

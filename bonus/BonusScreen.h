@@ -1,0 +1,70 @@
+#pragma once
+
+#include "game/Prizes.h"
+
+#include <QDialog>
+#include <QRect>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+
+namespace zand {
+
+class BonusView;
+class Canvas;
+class Random;
+class SoundBoard;
+struct Config;
+struct GameState;
+
+// The bonus screen: eight closed safes in a vault. The player opens one with
+// the mouse, or presses any key to have one picked at random; the safe opens,
+// its prize is written over it, and three seconds later the screen closes.
+class BonusScreen : public QDialog
+{
+    Q_OBJECT
+
+public:
+    BonusScreen(const Config &config, GameState &state, Random &random, SoundBoard &sound,
+                const Prizes::Table &prizes, QWidget *parent = nullptr);
+    ~BonusScreen() override;
+
+    // Settles a bonus game without showing it (the game is closing): a safe
+    // is picked at random, as a key press would, and its prize paid.
+    static void settle(GameState &state, Random &random, const Prizes::Table &prizes);
+
+    QRect safeRect(int safe) const; // on the screen
+    QPoint pictureOrigin() const;
+    int chosenSafe() const { return m_chosenSafe; }
+    Canvas &canvas() { return *m_canvas; }
+
+    QTimer openTimer{};  // 300 ms: the next opening frame
+    QTimer closeTimer{}; // 3 s after the prize shows
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+    void done(int result) override;
+
+private:
+    void pressed(QPoint position);
+    void choose(int safe);
+    void nextFrame();
+    void revealPrize();
+
+    GameState &m_state;
+    Random &m_random;
+    SoundBoard &m_sound;
+    Prizes::Table m_prizes;
+    Canvas *m_canvas; // owned by the dialog as its child
+    std::unique_ptr<BonusView> m_view;
+    int m_chosenSafe = -1;
+    int m_bonusPrize = 0;
+    int m_openFrame = 0;
+    bool m_prizeShown = false;
+    bool m_paid = false;
+};
+
+} // namespace zand

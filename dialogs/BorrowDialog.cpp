@@ -1,0 +1,173 @@
+#include "BorrowDialog.h"
+
+#include "dialogs/DialogLook.h"
+#include "game/Assets.h"
+#include "game/Borrowing.h"
+#include "game/Config.h"
+#include "game/GameState.h"
+#include "platform/Canvas.h"
+#include "platform/HelpViewer.h"
+#include "screen/MachineView.h"
+#include "screen/Pictures.h"
+
+#include <QBitmap>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <array>
+
+namespace zand {
+
+namespace {
+
+constexpr int Width = 582;
+constexpr int Height = 300;
+// The balances: captions on one line, the digits below them.
+constexpr int CaptionTop = 20;
+constexpr int DigitsTop = 40;
+constexpr int BorrowedLeft = 20;
+constexpr int CreditsRight = Width - 30;
+constexpr int BalancesHeight = 100;
+
+// A chip on the button face: the ground it was drawn on (the colour of its
+// bottom-left pixel) is see-through.
+QIcon chipIcon(const char *name)
+{
+    QPixmap chip = QPixmap::fromImage(Pictures::builtIn(name));
+    if (chip.isNull())
+        return {};
+    const QColor ground = chip.toImage().pixelColor(0, chip.height() - 1);
+    chip.setMask(chip.createMaskFromColor(ground, Qt::MaskInColor));
+    return QIcon(chip);
+}
+
+} // namespace
+
+BorrowDialog::BorrowDialog(const Config &config, GameState &state, const Pictures &pictures,
+                           QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint)
+    , m_config(config)
+    , m_state(state)
+    , m_pictures(pictures)
+    , m_balances(new Canvas(this))
+{
+    setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
+    setFont(DialogLook::font(10));
+    setFixedSize(DialogLook::scaled(this, Width), DialogLook::scaled(this, Height));
+    setHelpContext(this, HelpContext::MainWindow);
+
+    m_balances->setGeometry(DialogLook::scaled(this, QRect(0, 0, Width, BalancesHeight)));
+    m_balances->setFocusPolicy(Qt::NoFocus);
+    m_balances->setPaintHandler([this] { paintBalances(); });
+
+    createChipButtons();
+    createModeButtons();
+
+    QPushButton *help = DialogLook::button(this, QRect(10, 246, 127, 46),
+                                           DialogLook::Glyph::Help, QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("help"));
+    setHelpContext(help, HelpContext::BorrowButtons);
+    connect(help, &QPushButton::clicked, this, [this] { inform(Borrowing::instructions()); });
+
+    QPushButton *ok = DialogLook::button(this, QRect(442, 246, 127, 46), DialogLook::Glyph::Ok,
+                                         QStringLiteral("&OK"));
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    setHelpContext(ok, HelpContext::BorrowButtons);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void BorrowDialog::createChipButtons()
+{
+    const std::array<const char *, 4> chips = {Assets::Chip1000, Assets::Chip100, Assets::Chip10,
+                                               Assets::Chip1};
+    for (std::size_t i = 0; i < chips.size(); ++i) {
+        const int amount = Borrowing::Amounts[i];
+        auto *button = new QPushButton(chipIcon(chips[i]), QString(), this);
+        button->setObjectName(QStringLiteral("chip%1").arg(amount));
+        button->setAccessibleName(QStringLiteral("$%1").arg(amount));
+        // The chips keep their drawn size; the buttons grow around them.
+        button->setIconSize(QSize(66, 42));
+        button->setAutoDefault(false);
+        place(button, QRect(89 + 112 * static_cast<int>(i), 104, 80, 57));
+        setHelpContext(button, HelpContext::BorrowButtons);
+        connect(button, &QPushButton::clicked, this, [this, amount] { chipClicked(amount); });
+    }
+}
+
+void BorrowDialog::createModeButtons()
+{
+    auto *mode = new QLabel(QStringLiteral("Mode:"), this);
+    mode->setFont(DialogLook::font(14));
+    QPalette red = mode->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    mode->setPalette(red);
+    place(mode, QRect(56, 192, 54, 24));
+
+    auto *borrow = new QRadioButton(QStringLiteral("Borrow Credits"), this);
+    borrow->setObjectName(QStringLiteral("borrow"));
+    borrow->setFont(DialogLook::font(12));
+    borrow->setChecked(true);
+    place(borrow, QRect(147, 192, 190, 33));
+    setHelpContext(borrow, HelpContext::BorrowButtons);
+
+    m_payBack = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
+    m_payBack->setObjectName(QStringLiteral("payBack"));
+    m_payBack->setFont(DialogLook::font(12));
+    place(m_payBack, QRect(355, 192, 190, 33));
+    setHelpContext(m_payBack, HelpContext::BorrowButtons);
+}
+
+void BorrowDialog::place(QWidget *control, const QRect &rect96)
+{
+    QRect r = DialogLook::scaled(this, rect96);
+    r.setSize(r.size().expandedTo(control->sizeHint()));
+    control->setGeometry(r);
+}
+
+void BorrowDialog::paintBalances()
+{
+    Canvas &c = *m_balances;
+    const auto s = [this](int v) { return DialogLook::scaled(this, v); };
+    c.fillRect(c.rect(), palette().color(QPalette::Window));
+    const QFont caption = DialogLook::font(10, true);
+    const QColor ink = palette().color(QPalette::WindowText);
+    const QString credits = QStringLiteral("Credits:");
+    // The caption ends where the digits below it end.
+    c.drawText(s(CreditsRight) - c.textWidth(credits, caption), s(CaptionTop), credits, caption,
+               ink);
+    c.drawText(s(BorrowedLeft), s(CaptionTop), QStringLiteral("Borrowed:"), caption, ink);
+    MachineView::drawNumber(c, m_pictures, m_config.layoutWidth, m_state.credits,
+                            s(CreditsRight), s(DigitsTop), false, true);
+    MachineView::drawNumber(c, m_pictures, m_config.layoutWidth, m_state.borrowed,
+                            s(BorrowedLeft), s(DigitsTop), true, false);
+}
+
+void BorrowDialog::chipClicked(int amount)
+{
+    const Borrowing::Mode mode =
+        m_payBack->isChecked() ? Borrowing::Mode::PayBack : Borrowing::Mode::Borrow;
+    const Borrowing::Outcome outcome = Borrowing::settle(m_state, mode, amount);
+    if (outcome.refusal != Borrowing::Refusal::None) {
+        inform(Borrowing::refusalText(outcome.refusal, amount));
+        return;
+    }
+    m_state.credits = outcome.credits;
+    m_state.borrowed = outcome.borrowed;
+    m_balances->repaintNow();
+}
+
+void BorrowDialog::inform(const QString &text)
+{
+    QMessageBox::information(this, Config::applicationTitle(), text);
+}
+
+} // namespace zand

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+
+class QRadioButton;
+
+namespace zand {
+
+class Canvas;
+struct Config;
+struct GameState;
+struct Pictures;
+
+// Borrow credits or pay them back, a chip at a time. Every click takes effect
+// at once on the game's balances; OK only closes the window.
+class BorrowDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    BorrowDialog(const Config &config, GameState &state, const Pictures &pictures,
+                 QWidget *parent = nullptr);
+
+private:
+    void createChipButtons();
+    void createModeButtons();
+    void paintBalances();
+    void chipClicked(int amount);
+    void inform(const QString &text);
+    // Places a control at its 96-dpi rectangle, grown where its text needs more.
+    void place(QWidget *control, const QRect &rect96);
+
+    const Config &m_config;
+    GameState &m_state;
+    const Pictures &m_pictures;
+    Canvas *m_balances;
+    QRadioButton *m_payBack = nullptr;
+};
+
+} // namespace zand

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace zand {
+
+struct GameRecord;
+
+// "Your Game Statistics": the player's books, worked out once from the game
+// as it stands when the window opens. It changes nothing.
+class StatisticsDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit StatisticsDialog(const GameRecord &game, QWidget *parent = nullptr);
+
+private:
+    // Both at 96-dpi positions: a caption by its top left corner, a value by
+    // its top right corner, so that longer numbers grow to the left.
+    QLabel *addCaption(const QString &text, int x, int y, const QFont &font);
+    QLabel *addValue(const QString &text, int right, int y, const QFont &font);
+};
+
+} // namespace zand

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/Controls.h"
+#include "app/MainWindow.h"
+#include "app/MusicBox.h"
+#include "game/SavedGame.h"
+#include "platform/Canvas.h"
+#include "platform/SoundBoard.h"
+#include "reels/Nudger.h"
+#include "reels/Payout.h"
+#include "reels/ReelSpinner.h"
+#include "screen/Lights.h"
+#include "screen/MachineView.h"
+
+namespace zand {
+
+// The parts inside the main window, for tests and the benchmark to drive and
+// read back; the game itself reaches them only through the window's wiring.
+class MainWindowProbe
+{
+public:
+    explicit MainWindowProbe(MainWindow &window) : w(window) {}
+
+    GameState &state() { return w.m_state; }
+    const Config &config() const { return w.m_config; }
+    Canvas &canvas() { return *w.m_canvas; }
+    MachineView &view() { return *w.m_view; }
+    Lights &lights() { return *w.m_lights; }
+    Controls &controls() { return *w.m_controls; }
+    MusicBox &music() { return *w.m_music; }
+    Nudger &nudger() { return *w.m_nudger; }
+    Payout &payout() { return *w.m_payout; }
+    ReelSpinner &spinner() { return *w.m_spinner; }
+    Random &random() { return w.m_random; }
+    const Pictures &pictures() const { return w.m_pictures; }
+    const SavedGameFile &savedGames() const { return *w.m_savedGames; }
+    QTimer &startUpTimer() { return w.m_startUpTimer; }
+    void startUpTick() { w.startUpTick(); }
+    void newGame() { w.newGame(); }
+
+private:
+    MainWindow &w;
+};
+
+inline MainWindowProbe probe(MainWindow &window)
+{
+    return MainWindowProbe(window);
+}
+
+} // namespace zand

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+
+namespace artgen {
+
+constexpr int PayChartWidth = 640;
+constexpr int PayChartHeight = 560;
+
+// The payoff chart window's picture: every paying line, the Wild, the
+// paylines bought by each coin, nudges and the bonus vault.
+QImage payChart();
+
+} // namespace artgen
