@@ -6,34 +6,35 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 
 #include <atomic>
-#include <functional>
 #include <memory>
 #include <vector>
+
+struct Mix_Chunk;
+struct _Mix_Music;
 
 namespace zand {
 
 class MusicCache;
-class MusicStream;
 
-// Opens the sound device and mixes the game's two voices into it: the effect
-// voice and the music, which plays a song already synthesised into a wave
-// file. When neither sounds the device is paused, and after a while closed,
-// so that an idle game costs nothing; the next sound opens it again.
-// Without a device, a soundfont or the music renderer the game still runs:
-// the lack is reported once on standard error and the outputs below stay
-// silent. Create it on the main thread before the outputs and destroy it
-// after them.
+struct MixChunkDeleter {
+    void operator()(Mix_Chunk *chunk) const;
+};
+struct MixMusicDeleter {
+    void operator()(_Mix_Music *music) const;
+};
+using MixChunkPtr = std::unique_ptr<Mix_Chunk, MixChunkDeleter>;
+using MixMusicPtr = std::unique_ptr<_Mix_Music, MixMusicDeleter>;
+
+// Opens the sound device through SDL_mixer once for the whole run, and finds
+// the soundfont and the renderer that turn the songs into wave files. Without
+// a device, a soundfont or the renderer the game still runs: the lack is
+// reported once on standard error and the outputs below stay silent. Create
+// it on the main thread before the outputs and destroy it after them.
 class SdlAudio
 {
 public:
-    // What the device plays: 44.1 kHz, 16-bit, stereo.
-    static constexpr int SampleRate = 44100;
-    static constexpr int FrameBytes = 4;
-    using Sound = std::shared_ptr<const QByteArray>; // samples in the device's format
-
     // musicRenderer: the program that synthesises songs; empty for the
     // zandsynth beside the running program.
     explicit SdlAudio(const QString &musicRenderer = QString());
@@ -49,67 +50,20 @@ public:
     const QStringList &soundFonts() const { return m_soundFonts; }
     const QString &musicRenderer() const { return m_renderer; }
 
-    // The effect voice: a new sound cuts off the one that is playing.
-    void playEffect(Sound sound);
-    bool effectPlaying() const;
-
-    // The music voice. `ended` is called on the audio thread when the
-    // stream has played out; never after stopMusic() or playMusic() returns
-    // for the stream they replace.
-    void playMusic(std::unique_ptr<MusicStream> stream, std::function<void()> ended);
-    void stopMusic();
-
 private:
-    bool openDevice();
-    static void mix(void *self, unsigned char *out, int bytes);
-    void mixInto(unsigned char *out, int bytes);
-    bool wake();
-    void restIfSilent();
-    void closeIfSilent();
-
     bool m_available = false;
-    unsigned m_device = 0; // SDL's device id, 0 while it is closed
     QStringList m_soundFonts;
     QString m_renderer;
-
-    // Owned by the audio thread while the device runs; changed under its lock.
-    Sound m_effect;
-    qsizetype m_effectAt = 0;
-    std::unique_ptr<MusicStream> m_music;
-    std::function<void()> m_musicEnded;
-
-    bool m_sounding = false; // the device runs, main thread only
-    std::atomic<bool> m_restPosted{false};
-    QObject m_mainThread; // receives the audio thread's news
-    QTimer m_closeTimer;  // a paused device is closed when it fires
 };
 
-// A wave file of the device's format, read as it plays.
-class MusicStream
-{
-public:
-    // Opens a 44.1 kHz 16-bit stereo wave file; null when it is not one.
-    static std::unique_ptr<MusicStream> open(const QString &path);
-    ~MusicStream();
-    MusicStream(const MusicStream &) = delete;
-    MusicStream &operator=(const MusicStream &) = delete;
-
-    // Reads up to `bytes` of samples; fewer at the end of the song.
-    qint64 read(unsigned char *into, qint64 bytes);
-
-private:
-    MusicStream(int fd, qint64 begin, qint64 end);
-
-    int m_fd;
-    qint64 m_at;
-    qint64 m_end;
-};
-
-// The single effect voice.
+// The single effect voice: one mixer channel, a new effect cuts off the last.
 class SdlSoundOutput : public SoundOutput
 {
 public:
     explicit SdlSoundOutput(SdlAudio &audio);
+    ~SdlSoundOutput() override;
+    SdlSoundOutput(const SdlSoundOutput &) = delete;
+    SdlSoundOutput &operator=(const SdlSoundOutput &) = delete;
 
     void playMemory(const QByteArray &waveFile) override;
     void playFile(const QString &path) override;
@@ -118,22 +72,24 @@ public:
 private:
     struct CachedSound {
         QByteArray image; // held so its address cannot be reused by other data
-        SdlAudio::Sound sound;
+        MixChunkPtr chunk;
     };
 
-    SdlAudio::Sound decodedMemorySound(const QByteArray &waveFile);
-    void start(const SdlAudio::Sound &sound);
+    Mix_Chunk *decodedMemorySound(const QByteArray &waveFile);
+    void start(Mix_Chunk *chunk);
 
-    SdlAudio &m_audio;
-    SdlAudio::Sound m_defaultSound;
+    bool m_available;
+    MixChunkPtr m_defaultSound;
+    MixChunkPtr m_fileSound;
     std::vector<CachedSound> m_memorySounds; // most recently used last
 };
 
 // Plays the music: each song is synthesised once, in the background, into a
-// wave file kept in the user's cache directory, and played from there.
-// Without a device, a soundfont or the renderer, open() succeeds and play()
-// ends at once with Failure. A song that cannot be synthesised ends with
-// Failure too, reported once on standard error.
+// wave file kept in the user's cache directory, and SDL_mixer streams it from
+// there. Without a device, a soundfont or the renderer, open() succeeds and
+// play() ends at once with Failure. A song that cannot be synthesised ends
+// with Failure too, reported once on standard error. Only one instance may
+// exist at a time, because SDL_mixer has a single end-of-music hook.
 class SdlMusicOutput : public MusicOutput
 {
 public:
@@ -148,8 +104,10 @@ public:
     void close() override;
 
 private:
+    static void musicFinished();
     void prepared(const QString &path);
     void start(int serial);
+    void fail(int serial, const QString &why);
     void endPlaying(Ending ending);
     void post(int serial, Ending ending);
     void deliver(int serial, Ending ending);
@@ -158,10 +116,11 @@ private:
     std::unique_ptr<MusicCache> m_cache; // null when the music is silent
     QString m_path;                      // the open song, empty when none
     bool m_isOpen = false;
+    MixMusicPtr m_music;                  // the song's wave file, as the mixer plays it
     int m_lastSerial = 0;
     int m_currentSerial = 0;              // the play the game still waits for, main thread only
     int m_waitingSerial = 0;              // a play waiting for its song to be synthesised
-    std::atomic<int> m_soundingSerial{0}; // the play the device is sounding
+    std::atomic<int> m_soundingSerial{0}; // the play the mixer is sounding
     QStringList m_reported;               // songs already reported as unplayable
     QObject m_mainThread;                 // receives the end notifications
 };

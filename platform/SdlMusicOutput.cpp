@@ -6,16 +6,27 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <SDL_mixer.h>
+
 namespace zand {
 
 // Each play() gets a serial number and ends with exactly one notification.
-// Whoever takes the serial first reports the end: the audio thread when the
+// Whoever takes the serial first reports the end: the mixer's hook when the
 // song runs out (Successful), close() and play() when they stop it (Aborted,
 // Superseded), and a song that cannot be played (Failure).
+
+namespace {
+std::atomic<SdlMusicOutput *> activeOutput{nullptr};
+}
 
 SdlMusicOutput::SdlMusicOutput(SdlAudio &audio)
     : m_audio(audio)
 {
+    if (!audio.available())
+        return;
+    [[maybe_unused]] SdlMusicOutput *previous = activeOutput.exchange(this);
+    Q_ASSERT(!previous);
+    Mix_HookMusicFinished(&SdlMusicOutput::musicFinished);
     if (!audio.midiAvailable())
         return;
     m_cache = std::make_unique<MusicCache>(audio.musicRenderer(), audio.soundFonts());
@@ -24,8 +35,12 @@ SdlMusicOutput::SdlMusicOutput(SdlAudio &audio)
 
 SdlMusicOutput::~SdlMusicOutput()
 {
-    // No end is reported from the audio thread after this.
-    m_audio.stopMusic();
+    if (!m_audio.available())
+        return;
+    // Unhooking takes the mixer's lock, so no hook call is running afterwards.
+    Mix_HookMusicFinished(nullptr);
+    activeOutput = nullptr;
+    Mix_HaltMusic();
 }
 
 void SdlMusicOutput::prepare(const QStringList &paths)
@@ -75,21 +90,29 @@ void SdlMusicOutput::start(int serial)
         m_waitingSerial = serial; // started once the song is ready
         return;
     }
-    std::unique_ptr<MusicStream> stream = track->wave.isEmpty() ? nullptr : MusicStream::open(track->wave);
-    if (!stream) {
-        if (!m_reported.contains(m_path)) {
-            m_reported.append(m_path);
-            const QString why = track->error.isEmpty() ? QStringLiteral("cannot be played back") : track->error;
-            qWarning().noquote() << QStringLiteral("Music: %1 %2; it is left out.").arg(QFileInfo(m_path).fileName(), why);
-        }
-        post(serial, Ending::Failure);
+    if (track->wave.isEmpty()) {
+        fail(serial, track->error);
         return;
     }
+    // SDL_mixer reads the wave file as it plays: the song is never all in memory.
+    MixMusicPtr music(Mix_LoadMUS(QFile::encodeName(track->wave).constData()));
     m_soundingSerial = serial;
-    m_audio.playMusic(std::move(stream), [this] {
-        if (const int finished = m_soundingSerial.exchange(0))
-            post(finished, Ending::Successful);
-    });
+    if (!music || Mix_PlayMusic(music.get(), 0) != 0) {
+        m_soundingSerial = 0;
+        fail(serial, QStringLiteral("cannot be played back (%1)").arg(QString::fromUtf8(Mix_GetError())));
+        return;
+    }
+    m_music = std::move(music);
+}
+
+// A song that cannot be played is named once on standard error.
+void SdlMusicOutput::fail(int serial, const QString &why)
+{
+    if (!m_reported.contains(m_path)) {
+        m_reported.append(m_path);
+        qWarning().noquote() << QStringLiteral("Music: %1 %2; it is left out.").arg(QFileInfo(m_path).fileName(), why);
+    }
+    post(serial, Ending::Failure);
 }
 
 void SdlMusicOutput::prepared(const QString &path)
@@ -105,8 +128,19 @@ void SdlMusicOutput::close()
     endPlaying(Ending::Aborted);
     // An end that is already on its way no longer counts as played out.
     m_currentSerial = 0;
+    m_music.reset();
     m_path.clear();
     m_isOpen = false;
+}
+
+// Called on SDL's audio thread, or inside Mix_HaltMusic on ours.
+void SdlMusicOutput::musicFinished()
+{
+    SdlMusicOutput *self = activeOutput.load();
+    if (!self)
+        return;
+    if (const int serial = self->m_soundingSerial.exchange(0))
+        self->post(serial, Ending::Successful);
 }
 
 void SdlMusicOutput::endPlaying(Ending ending)
@@ -118,7 +152,7 @@ void SdlMusicOutput::endPlaying(Ending ending)
     const int serial = m_soundingSerial.exchange(0);
     if (serial == 0)
         return; // nothing sounds: the end has been reported already
-    m_audio.stopMusic();
+    Mix_HaltMusic();
     post(serial, ending);
 }
 

@@ -3,16 +3,17 @@
 #include <QFile>
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <numbers>
 
 namespace zand {
 
 namespace {
 
+constexpr int EffectChannel = 0;
 // The game plays two sounds from memory; a few more entries only guard
 // against a caller that hands over a fresh buffer each time.
 constexpr std::size_t MemoryCacheSize = 8;
@@ -69,88 +70,79 @@ QByteArray defaultSoundImage()
     return monoWaveImage(samples, Rate);
 }
 
-// A wave file image in the device's format; null when it is no wave file.
-SdlAudio::Sound decode(const QByteArray &image)
+Mix_Chunk *decode(const QByteArray &image)
 {
     if (image.isEmpty())
         return nullptr;
-    SDL_AudioSpec spec{};
-    Uint8 *samples = nullptr;
-    Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(image.constData(), int(image.size())), 1, &spec, &samples, &length))
-        return nullptr;
-    const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> held(samples, &SDL_FreeWAV);
-    SDL_AudioCVT convert{};
-    if (SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 2,
-                          SdlAudio::SampleRate) < 0)
-        return nullptr;
-    QByteArray sound(qsizetype(length) * std::max(convert.len_mult, 1), Qt::Uninitialized);
-    std::memcpy(sound.data(), samples, length);
-    convert.buf = reinterpret_cast<Uint8 *>(sound.data());
-    convert.len = int(length);
-    convert.len_cvt = int(length);
-    if (convert.needed && SDL_ConvertAudio(&convert) != 0)
-        return nullptr;
-    sound.resize(convert.len_cvt / SdlAudio::FrameBytes * SdlAudio::FrameBytes);
-    sound.squeeze();
-    return std::make_shared<const QByteArray>(std::move(sound));
-}
-
-QByteArray readWhole(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return Mix_LoadWAV_RW(SDL_RWFromConstMem(image.constData(), int(image.size())), 1);
 }
 
 } // namespace
 
 SdlSoundOutput::SdlSoundOutput(SdlAudio &audio)
-    : m_audio(audio)
+    : m_available(audio.available())
 {
-    if (m_audio.available())
-        m_defaultSound = decode(defaultSoundImage());
+    if (m_available)
+        m_defaultSound.reset(decode(defaultSoundImage()));
+}
+
+SdlSoundOutput::~SdlSoundOutput()
+{
+    if (m_available)
+        Mix_HaltChannel(EffectChannel);
 }
 
 void SdlSoundOutput::playMemory(const QByteArray &waveFile)
 {
-    if (m_audio.available())
-        start(decodedMemorySound(waveFile));
+    if (!m_available)
+        return;
+    Mix_Chunk *chunk = decodedMemorySound(waveFile);
+    start(chunk ? chunk : m_defaultSound.get());
 }
 
 void SdlSoundOutput::playFile(const QString &path)
 {
-    if (m_audio.available())
-        start(decode(readWhole(path)));
+    if (!m_available)
+        return;
+    MixChunkPtr sound(Mix_LoadWAV(QFile::encodeName(path).constData()));
+    start(sound ? sound.get() : m_defaultSound.get());
+    // Only now is the previous file's sound off the channel and safe to free.
+    m_fileSound = std::move(sound);
 }
 
 bool SdlSoundOutput::isPlaying() const
 {
-    return m_audio.effectPlaying();
+    return m_available && Mix_Playing(EffectChannel) != 0;
 }
 
-SdlAudio::Sound SdlSoundOutput::decodedMemorySound(const QByteArray &waveFile)
+Mix_Chunk *SdlSoundOutput::decodedMemorySound(const QByteArray &waveFile)
 {
     const auto cached = std::find_if(m_memorySounds.begin(), m_memorySounds.end(), [&](const CachedSound &sound) {
         return sound.image.constData() == waveFile.constData() && sound.image.size() == waveFile.size();
     });
     if (cached != m_memorySounds.end()) {
         std::rotate(cached, cached + 1, m_memorySounds.end());
-        return m_memorySounds.back().sound;
+        return m_memorySounds.back().chunk.get();
     }
-    if (m_memorySounds.size() >= MemoryCacheSize)
-        m_memorySounds.erase(m_memorySounds.begin());
+
+    if (m_memorySounds.size() >= MemoryCacheSize) {
+        // Evict the oldest sound that is not sounding now; at most one is.
+        Mix_Chunk *sounding = Mix_Playing(EffectChannel) ? Mix_GetChunk(EffectChannel) : nullptr;
+        const auto unused = std::find_if(m_memorySounds.begin(), m_memorySounds.end(), [&](const CachedSound &sound) {
+            return !sound.chunk || sound.chunk.get() != sounding;
+        });
+        m_memorySounds.erase(unused);
+    }
     // An image that does not decode is remembered too, so it is not decoded
     // again on every play; it sounds as the default sound.
-    m_memorySounds.push_back({waveFile, decode(waveFile)});
-    return m_memorySounds.back().sound;
+    m_memorySounds.push_back({waveFile, MixChunkPtr(decode(waveFile))});
+    return m_memorySounds.back().chunk.get();
 }
 
-// A sound that is missing or not a wave file plays the default sound.
-void SdlSoundOutput::start(const SdlAudio::Sound &sound)
+void SdlSoundOutput::start(Mix_Chunk *chunk)
 {
-    const SdlAudio::Sound &playing = sound ? sound : m_defaultSound;
-    if (playing)
-        m_audio.playEffect(playing);
+    if (chunk)
+        Mix_PlayChannel(EffectChannel, chunk, 0);
 }
 
 } // namespace zand
