@@ -484,13 +484,13 @@ def main():
     parser.add_argument('--track-seconds', type=float, default=20)
     parser.add_argument('--bench-spins', type=int, default=20)
     parser.add_argument('--period-ms', type=float, nargs=2, default=None,
-                        help='device buffer of the build and the baseline (default 11.6 and 23.2)')
+                        help='device buffer of the build and the baseline (default 23.2 for both)')
     args = parser.parse_args()
 
     builds = {'this': os.path.abspath(args.build)}
     if args.baseline:
         builds['baseline'] = os.path.abspath(args.baseline)
-    periods = args.period_ms or [512 / 44.1, 1024 / 44.1]
+    periods = args.period_ms or [1024 / 44.1, 1024 / 44.1]
     args.period = {'this': periods[0], 'baseline': periods[1]}
     labels = list(builds)
     work = tempfile.mkdtemp(prefix='machinebench-')
