@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace zand {
 
 MusicBox::MusicBox(const Config &config, GameState &state, MusicOutput &output, QObject *parent)
@@ -19,9 +21,11 @@ MusicBox::MusicBox(const Config &config, GameState &state, MusicOutput &output, 
                                         + QStringLiteral(".mid"));
     }
     m_output.onEnded = [this](MusicOutput::Ending ending) { ended(ending); };
+    m_output.prepare(QStringList(m_files.begin(), m_files.end()));
+    // Only a chosen track has a start to serve: the timer runs then alone.
     timer.setInterval(100);
+    timer.setSingleShot(true);
     connect(&timer, &QTimer::timeout, this, &MusicBox::servePending);
-    timer.start();
 }
 
 void MusicBox::setErrorHandler(std::function<void(const QString &)> handler)
@@ -31,8 +35,9 @@ void MusicBox::setErrorHandler(std::function<void(const QString &)> handler)
 
 void MusicBox::chooseNext()
 {
-    m_track = Playlist::next(m_track, [this](int n) { return QFile::exists(m_files[n]); });
+    m_track = Playlist::next(m_track, [this](int n) { return !m_unplayable[n] && QFile::exists(m_files[n]); });
     m_track += Playlist::Pending;
+    timer.start();
 }
 
 void MusicBox::start()
@@ -70,7 +75,11 @@ void MusicBox::play(int track)
 
 void MusicBox::ended(MusicOutput::Ending ending)
 {
-    if (ending != MusicOutput::Ending::Successful)
+    // A track that cannot be played is skipped; with none left the music
+    // rests (track 9) instead of trying them over and over.
+    if (ending == MusicOutput::Ending::Failure && m_track >= 0 && m_track < Playlist::Tracks)
+        m_unplayable[m_track] = true;
+    else if (ending != MusicOutput::Ending::Successful)
         return;
     chooseNext();
     m_output.close();
@@ -82,6 +91,12 @@ void MusicBox::toggle()
     if (!m_state.musicOn) {
         m_output.close();
         return;
+    }
+    // Switched on again, tracks that could not be played get another chance.
+    if (std::find(m_unplayable.begin(), m_unplayable.end(), true) != m_unplayable.end()) {
+        m_unplayable = {};
+        if (m_track == Playlist::NoMusic)
+            m_track = -1;
     }
     // With the music off at the start-up tick no track was chosen: begin
     // the playlist as the start-up would have.

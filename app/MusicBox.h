@@ -16,7 +16,9 @@ struct GameState;
 
 // The background music: the theme's five MIDI tracks played one after
 // another in a cycle. The end of a track only marks the next one as pending;
-// the music timer (or a spin, whichever comes first) starts it.
+// the music timer (or a spin, whichever comes first) starts it. A track that
+// cannot be played is left out of the cycle until the player switches the
+// music on again.
 class MusicBox : public QObject
 {
     Q_OBJECT
@@ -36,7 +38,7 @@ public:
     void toggle();
 
     int track() const { return m_track; }
-    QTimer timer{}; // 100 ms: serves pending starts
+    QTimer timer{}; // 100 ms after a track is chosen: serves its start
 
 private:
     void ended(MusicOutput::Ending ending);
@@ -47,6 +49,7 @@ private:
     GameState &m_state;
     MusicOutput &m_output;
     std::array<QString, 5> m_files;
+    std::array<bool, 5> m_unplayable{};
     int m_track = -1; // no track chosen yet
     std::function<void(const QString &)> m_showError;
 };

@@ -211,7 +211,7 @@ void report(const std::vector<Sample> &spins, const Sample &idle, const Sample &
     reportIdle("music playing", idle);
     reportIdle("music off", quiet);
     std::printf("\n(%.1f s idle each; load = process CPU time / wall time, 100 %% = one core;\n"
-                " the process includes the sound mixer's thread, which synthesises the music)\n",
+                " the process includes the audio thread, which mixes the effects and the music)\n",
                 idle.wallMs / 1000);
 }
 
@@ -231,7 +231,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
-    SdlAudio audio;
+    SdlAudio audio(QStringLiteral(ZAND_GAME_DIR "/zandsynth"));
     SdlSoundOutput sound(audio);
     SdlMusicOutput music(audio);
     EventClock clock;

@@ -5,9 +5,9 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
-#include <future>
 #include <memory>
 #include <vector>
 
@@ -15,6 +15,8 @@ struct Mix_Chunk;
 struct _Mix_Music;
 
 namespace zand {
+
+class MusicCache;
 
 struct MixChunkDeleter {
     void operator()(Mix_Chunk *chunk) const;
@@ -25,35 +27,33 @@ struct MixMusicDeleter {
 using MixChunkPtr = std::unique_ptr<Mix_Chunk, MixChunkDeleter>;
 using MixMusicPtr = std::unique_ptr<_Mix_Music, MixMusicDeleter>;
 
-// Opens the sound device once for the whole run and chooses the soundfont the
-// MIDI synthesiser plays the music with. Without a device or a soundfont the
-// game still runs: the lack is reported once on standard error and the
-// outputs below stay silent. Create it on the main thread before the outputs
-// and destroy it after them.
+// Opens the sound device through SDL_mixer once for the whole run, and finds
+// the soundfont and the renderer that turn the songs into wave files. Without
+// a device, a soundfont or the renderer the game still runs: the lack is
+// reported once on standard error and the outputs below stay silent. Create
+// it on the main thread before the outputs and destroy it after them.
 class SdlAudio
 {
 public:
-    SdlAudio();
+    // musicRenderer: the program that synthesises songs; empty for the
+    // zandsynth beside the running program.
+    explicit SdlAudio(const QString &musicRenderer = QString());
     ~SdlAudio();
     SdlAudio(const SdlAudio &) = delete;
     SdlAudio &operator=(const SdlAudio &) = delete;
 
     // The device is open: effects are heard.
     bool available() const;
-    // The device is open and a soundfont was found: music can be heard.
+    // The device is open and a soundfont and the renderer were found: music
+    // can be heard.
     bool midiAvailable() const;
-
-    // Waits until the soundfont is loaded (it loads in the background from
-    // start-up on) and reports whether the synthesiser took it.
-    bool prepareMidi();
+    const QStringList &soundFonts() const { return m_soundFonts; }
+    const QString &musicRenderer() const { return m_renderer; }
 
 private:
-    static QString findSoundFonts();
-
     bool m_available = false;
-    bool m_midiAvailable = false;
-    std::future<MixMusicPtr> m_warmUp;
-    MixMusicPtr m_soundFontHolder;
+    QStringList m_soundFonts;
+    QString m_renderer;
 };
 
 // The single effect voice: one mixer channel, a new effect cuts off the last.
@@ -84,10 +84,12 @@ private:
     std::vector<CachedSound> m_memorySounds; // most recently used last
 };
 
-// Plays the music through SDL_mixer's MIDI synthesiser. Without a device or a
-// soundfont, open() succeeds and play() ends at once with Failure, so the game
-// shows no errors and starts no further track. Only one instance may exist at
-// a time, because SDL_mixer has a single end-of-music hook.
+// Plays the music: each song is synthesised once, in the background, into a
+// wave file kept in the user's cache directory, and SDL_mixer streams it from
+// there. Without a device, a soundfont or the renderer, open() succeeds and
+// play() ends at once with Failure. A song that cannot be synthesised ends
+// with Failure too, reported once on standard error. Only one instance may
+// exist at a time, because SDL_mixer has a single end-of-music hook.
 class SdlMusicOutput : public MusicOutput
 {
 public:
@@ -96,24 +98,31 @@ public:
     SdlMusicOutput(const SdlMusicOutput &) = delete;
     SdlMusicOutput &operator=(const SdlMusicOutput &) = delete;
 
+    void prepare(const QStringList &paths) override;
     bool open(const QString &path, QString *error) override;
     void play() override;
     void close() override;
 
 private:
     static void musicFinished();
+    void prepared(const QString &path);
+    void start(int serial);
+    void fail(int serial, const QString &why);
     void endPlaying(Ending ending);
     void post(int serial, Ending ending);
     void deliver(int serial, Ending ending);
 
     SdlAudio &m_audio;
-    bool m_silent;
+    std::unique_ptr<MusicCache> m_cache; // null when the music is silent
+    QString m_path;                      // the open song, empty when none
     bool m_isOpen = false;
-    MixMusicPtr m_music;
+    MixMusicPtr m_music;                  // the song's wave file, as the mixer plays it
     int m_lastSerial = 0;
-    int m_currentSerial = 0;          // the play the game still waits for, main thread only
+    int m_currentSerial = 0;              // the play the game still waits for, main thread only
+    int m_waitingSerial = 0;              // a play waiting for its song to be synthesised
     std::atomic<int> m_soundingSerial{0}; // the play the mixer is sounding
-    QObject m_mainThread;             // receives the end notifications
+    QStringList m_reported;               // songs already reported as unplayable
+    QObject m_mainThread;                 // receives the end notifications
 };
 
 } // namespace zand

@@ -1,15 +1,19 @@
 #include "SdlAudio.h"
 
+#include "MusicCache.h"
+
+#include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 
 #include <SDL_mixer.h>
 
 namespace zand {
 
 // Each play() gets a serial number and ends with exactly one notification.
-// Whoever takes the serial out of m_soundingSerial first reports the end: the
-// mixer's hook when the track runs out (Successful), or close() and play()
-// when they stop it (Aborted, Superseded).
+// Whoever takes the serial first reports the end: the mixer's hook when the
+// song runs out (Successful), close() and play() when they stop it (Aborted,
+// Superseded), and a song that cannot be played (Failure).
 
 namespace {
 std::atomic<SdlMusicOutput *> activeOutput{nullptr};
@@ -17,13 +21,16 @@ std::atomic<SdlMusicOutput *> activeOutput{nullptr};
 
 SdlMusicOutput::SdlMusicOutput(SdlAudio &audio)
     : m_audio(audio)
-    , m_silent(!audio.midiAvailable())
 {
     if (!audio.available())
         return;
     [[maybe_unused]] SdlMusicOutput *previous = activeOutput.exchange(this);
     Q_ASSERT(!previous);
     Mix_HookMusicFinished(&SdlMusicOutput::musicFinished);
+    if (!audio.midiAvailable())
+        return;
+    m_cache = std::make_unique<MusicCache>(audio.musicRenderer(), audio.soundFonts());
+    m_cache->onReady = [this](const QString &path) { prepared(path); };
 }
 
 SdlMusicOutput::~SdlMusicOutput()
@@ -36,22 +43,26 @@ SdlMusicOutput::~SdlMusicOutput()
     Mix_HaltMusic();
 }
 
+void SdlMusicOutput::prepare(const QStringList &paths)
+{
+    if (m_cache)
+        m_cache->prepare(paths);
+}
+
 bool SdlMusicOutput::open(const QString &path, QString *error)
 {
     close();
-    if (m_silent || !m_audio.prepareMidi()) {
-        // Without a synthesiser the music stays silent rather than troubling
-        // the player with an error for every track.
-        m_silent = true;
-        m_isOpen = true;
-        return true;
+    if (m_cache) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            if (error)
+                *error = QStringLiteral("Cannot open the music file %1: %2").arg(path, file.errorString());
+            return false;
+        }
+        // Asked for now, the song is most likely ready when it is played.
+        m_cache->find(path);
     }
-    m_music.reset(Mix_LoadMUS(QFile::encodeName(path).constData()));
-    if (!m_music) {
-        if (error)
-            *error = QString::fromUtf8(Mix_GetError());
-        return false;
-    }
+    m_path = path;
     m_isOpen = true;
     return true;
 }
@@ -63,15 +74,51 @@ void SdlMusicOutput::play()
     endPlaying(Ending::Superseded);
     const int serial = ++m_lastSerial;
     m_currentSerial = serial;
-    if (m_silent) {
+    // Without a synthesiser the music stays silent rather than troubling
+    // the player with an error for every track.
+    if (!m_cache) {
         post(serial, Ending::Failure);
         return;
     }
-    m_soundingSerial = serial;
-    if (Mix_PlayMusic(m_music.get(), 0) != 0) {
-        m_soundingSerial = 0;
-        post(serial, Ending::Failure);
+    start(serial);
+}
+
+void SdlMusicOutput::start(int serial)
+{
+    const std::optional<MusicCache::Track> track = m_cache->find(m_path);
+    if (!track) {
+        m_waitingSerial = serial; // started once the song is ready
+        return;
     }
+    if (track->wave.isEmpty()) {
+        fail(serial, track->error);
+        return;
+    }
+    // SDL_mixer reads the wave file as it plays: the song is never all in memory.
+    MixMusicPtr music(Mix_LoadMUS(QFile::encodeName(track->wave).constData()));
+    m_soundingSerial = serial;
+    if (!music || Mix_PlayMusic(music.get(), 0) != 0) {
+        m_soundingSerial = 0;
+        fail(serial, QStringLiteral("cannot be played back (%1)").arg(QString::fromUtf8(Mix_GetError())));
+        return;
+    }
+    m_music = std::move(music);
+}
+
+// A song that cannot be played is named once on standard error.
+void SdlMusicOutput::fail(int serial, const QString &why)
+{
+    if (!m_reported.contains(m_path)) {
+        m_reported.append(m_path);
+        qWarning().noquote() << QStringLiteral("Music: %1 %2; it is left out.").arg(QFileInfo(m_path).fileName(), why);
+    }
+    post(serial, Ending::Failure);
+}
+
+void SdlMusicOutput::prepared(const QString &path)
+{
+    if (m_waitingSerial != 0 && path == m_path)
+        start(std::exchange(m_waitingSerial, 0));
 }
 
 void SdlMusicOutput::close()
@@ -79,9 +126,10 @@ void SdlMusicOutput::close()
     if (!m_isOpen)
         return;
     endPlaying(Ending::Aborted);
-    // An end that the hook has already reported no longer counts as played out.
+    // An end that is already on its way no longer counts as played out.
     m_currentSerial = 0;
     m_music.reset();
+    m_path.clear();
     m_isOpen = false;
 }
 
@@ -97,9 +145,13 @@ void SdlMusicOutput::musicFinished()
 
 void SdlMusicOutput::endPlaying(Ending ending)
 {
+    if (m_waitingSerial != 0) {
+        post(std::exchange(m_waitingSerial, 0), ending);
+        return;
+    }
     const int serial = m_soundingSerial.exchange(0);
     if (serial == 0)
-        return; // nothing sounds: the hook has reported the end already
+        return; // nothing sounds: the end has been reported already
     Mix_HaltMusic();
     post(serial, ending);
 }
@@ -113,7 +165,8 @@ void SdlMusicOutput::post(int serial, Ending ending)
 
 void SdlMusicOutput::deliver(int serial, Ending ending)
 {
-    if (ending == Ending::Successful && serial != m_currentSerial)
+    // A play that was stopped meanwhile ended by being stopped.
+    if ((ending == Ending::Successful || ending == Ending::Failure) && serial != m_currentSerial)
         ending = m_currentSerial == 0 ? Ending::Aborted : Ending::Superseded;
     if (serial == m_currentSerial)
         m_currentSerial = 0;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -30,9 +31,14 @@ public:
 class MusicOutput
 {
 public:
+    // Failure: the file cannot be played at all.
     enum class Ending { Successful, Superseded, Aborted, Failure };
 
     virtual ~MusicOutput() = default;
+
+    // The files that are going to be played, in their order: a player that
+    // must get a file ready before it sounds can do so ahead of its turn.
+    virtual void prepare(const QStringList &paths) { Q_UNUSED(paths); }
 
     // Closes any open file, then opens this one. On failure returns false and
     // fills *error with the player's message.

@@ -1,9 +1,11 @@
-// Plays through the real SDL_mixer and FluidSynth on SDL's "disk" audio
-// driver, which writes the mixed stream to a file, and listens to that file.
+// Plays through the real device, mixer and music renderer on SDL's "disk"
+// audio driver, which writes the mixed stream to a file, and listens to that
+// file. Songs are synthesised into a cache directory of the test's own.
 
 #include "platform/SdlAudio.h"
 
 #include <QDataStream>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
@@ -12,6 +14,7 @@
 #include <QThread>
 
 #include <cmath>
+#include <csignal>
 #include <memory>
 #include <numbers>
 
@@ -96,10 +99,17 @@ struct Capture {
     }
 };
 
+const QString Renderer = QStringLiteral(ZAND_GAME_DIR "/zandsynth");
+
 void useDiskDriver(const QString &capturePath)
 {
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(capturePath));
+}
+
+QStringList cachedSongs(const QString &cache)
+{
+    return QDir(cache + QStringLiteral("/zandslots")).entryList({QStringLiteral("*.wav")}, QDir::Files);
 }
 
 } // namespace
@@ -114,18 +124,23 @@ private Q_SLOTS:
         QVERIFY(m_dir.isValid());
         useDiskDriver(m_capture.path);
         qunsetenv("SDL_SOUNDFONTS");
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(path("cache")));
         writeFile(path("tone.wav"), toneWave(0.3));
         writeFile(path("long.wav"), toneWave(2.0));
         writeFile(path("text.wav"), "not a wave file");
         writeFile(path("short.mid"), pianoMidi({60, 64, 67, 72}, 24));
         writeFile(path("long.mid"), pianoMidi({60, 64, 67, 72}, 384));
 
-        QElapsedTimer timer;
-        timer.start();
-        m_audio = std::make_unique<SdlAudio>();
+        writeFile(path("empty.mid"), {});
+        writeFile(path("cut.mid"), pianoMidi({60, 64, 67, 72}, 384).left(40));
+        QByteArray noise(3000, Qt::Uninitialized);
+        for (qsizetype i = 0; i < noise.size(); ++i)
+            noise[i] = char((i * 7919 + 13) % 251);
+        writeFile(path("noise.mid"), noise);
+
+        m_audio = std::make_unique<SdlAudio>(Renderer);
         QVERIFY(m_audio->available());
-        m_midi = m_audio->midiAvailable() && m_audio->prepareMidi();
-        qInfo("soundfont ready %lld ms after the device opened", timer.elapsed());
+        m_midi = m_audio->midiAvailable();
         m_sound = std::make_unique<SdlSoundOutput>(*m_audio);
         m_music = std::make_unique<SdlMusicOutput>(*m_audio);
         m_music->onEnded = [this](Ending ending) {
@@ -191,10 +206,12 @@ private Q_SLOTS:
         QVERIFY2(m_music->open(path("short.mid"), &error), qPrintable(error));
         m_music->play();
         qInfo("open and play of a track held the window for %lld ms", stall.elapsed());
-        QVERIFY(m_capture.waitForSound(before) >= 0);
+        // The first play waits for the song to be synthesised.
+        QTRY_VERIFY_WITH_TIMEOUT(m_capture.firstAudible(before) >= 0, 10000);
         QVERIFY(m_endings.isEmpty());
         // FluidSynth's player adds two seconds after the last sound.
-        QTRY_COMPARE_WITH_TIMEOUT(m_endings, QList<Ending>{Ending::Successful}, 4000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_endings, QList<Ending>{Ending::Successful}, 8000);
+        QCOMPARE(cachedSongs(path("cache")).size(), 1);
         m_music->close();
         QTest::qWait(50);
         QCOMPARE(m_endings, QList<Ending>{Ending::Successful});
@@ -214,6 +231,34 @@ private Q_SLOTS:
         QTest::qWait(300);
         QCOMPARE(m_endings, (QList<Ending>{Ending::Superseded, Ending::Aborted}));
         QVERIFY2(m_capture.firstAudible(closedAt + BytesPerSecond / 10) < 0, "the music goes on after close");
+    }
+
+    // Each fails at once, is reported once and never sounds: the game skips it.
+    void aBrokenSongFailsOnceAndQuietly_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("zero bytes") << QStringLiteral("empty.mid");
+        QTest::newRow("truncated") << QStringLiteral("cut.mid");
+        QTest::newRow("random bytes") << QStringLiteral("noise.mid");
+    }
+
+    void aBrokenSongFailsOnceAndQuietly()
+    {
+        if (!m_midi)
+            QSKIP("needs the General MIDI soundfont of fluid-soundfont-gm");
+        QFETCH(QString, file);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Music: %1 .*; it is left out\\.$").arg(file)));
+        const qint64 before = m_capture.size();
+        for (int round = 1; round <= 2; ++round) {
+            QVERIFY(m_music->open(path(file), nullptr));
+            m_music->play();
+            QTRY_COMPARE_WITH_TIMEOUT(m_endings.size(), round, 10000);
+            m_music->close();
+        }
+        QTest::qWait(100);
+        QCOMPARE(m_endings, (QList<Ending>{Ending::Failure, Ending::Failure}));
+        QVERIFY(m_capture.firstAudible(before) < 0);
     }
 
     void aMissingMusicFileFailsToOpen()
@@ -259,11 +304,62 @@ private Q_SLOTS:
 
     void cleanup() { qunsetenv("SDL_SOUNDFONTS"); }
 
+    // SDL would otherwise turn Ctrl+C and a request to end into an event
+    // that nobody reads, and the game would not end.
+    void theDeviceLeavesTheSignalsAlone()
+    {
+        struct sigaction defaults{};
+        defaults.sa_handler = SIG_DFL;
+        struct sigaction testsOwn[2]{};
+        sigaction(SIGINT, &defaults, &testsOwn[0]);
+        sigaction(SIGTERM, &defaults, &testsOwn[1]);
+        bool leftAlone = true;
+        {
+            SdlAudio audio(Renderer);
+            QVERIFY(audio.available());
+            for (int signal : {SIGINT, SIGTERM}) {
+                struct sigaction action{};
+                sigaction(signal, nullptr, &action);
+                leftAlone = leftAlone && action.sa_handler == SIG_DFL;
+            }
+        }
+        sigaction(SIGINT, &testsOwn[0], nullptr);
+        sigaction(SIGTERM, &testsOwn[1], nullptr);
+        QVERIFY(leftAlone);
+    }
+
+    // Played again, even after a restart, a song comes from the cache: the
+    // renderer is not needed any more.
+    void aSongIsSynthesisedOnce()
+    {
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("cache"))));
+        {
+            SdlAudio audio(Renderer);
+            if (!audio.midiAvailable())
+                QSKIP("needs the General MIDI soundfont of fluid-soundfont-gm");
+            SdlMusicOutput music(audio);
+            QVERIFY(music.open(m_dir.filePath(QStringLiteral("tune.mid")), nullptr));
+            music.play();
+            QTRY_COMPARE_WITH_TIMEOUT(cachedSongs(m_dir.filePath(QStringLiteral("cache"))).size(), 1, 10000);
+        }
+        SdlAudio audio(QStringLiteral("/bin/false"));
+        SdlMusicOutput music(audio);
+        QList<Ending> endings;
+        music.onEnded = [&endings](Ending ending) { endings.append(ending); };
+        const qint64 before = m_capture.size();
+        QVERIFY(music.open(m_dir.filePath(QStringLiteral("tune.mid")), nullptr));
+        music.play();
+        QVERIFY(m_capture.waitForSound(before) >= 0);
+        music.close();
+        QTest::qWait(50);
+        QCOMPARE(endings, QList<Ending>{Ending::Aborted});
+    }
+
     void withoutSoundFontOnlyMusicIsSilent()
     {
         qputenv("SDL_SOUNDFONTS", QFile::encodeName(m_dir.filePath(QStringLiteral("none.sf2"))));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Music is off: .*soundfont")));
-        SdlAudio audio;
+        SdlAudio audio(Renderer);
         QVERIFY(audio.available());
         QVERIFY(!audio.midiAvailable());
         QVERIFY(musicIsSilent(audio));
@@ -278,7 +374,7 @@ private Q_SLOTS:
     {
         qputenv("SDL_AUDIODRIVER", "no-such-driver");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Sound is off: ")));
-        SdlAudio audio;
+        SdlAudio audio(Renderer);
         QVERIFY(!audio.available());
         QVERIFY(!audio.midiAvailable());
         SdlSoundOutput sound(audio);

@@ -77,6 +77,7 @@ private slots:
     void aSpinStartsAPendingTrackBeforeTheReelsTurn();
     void aTrackThatCannotOpenIsReportedOnceAndStopsTheCycle();
     void onlyATrackPlayedToItsEndStartsTheNext();
+    void aTrackThatCannotBePlayedIsSkippedUntilMusicOnAgain();
     void theWelcomeIsHeardThroughTheSoundDevice();
 
 private:
@@ -263,6 +264,8 @@ void SoundTest::playlistCyclesOverThePresentTracks()
     QVERIFY(probe(window()).music().timer.isActive());
     QTRY_COMPARE_WITH_TIMEOUT(music().log, starts(played.first()), 1000);
     QCOMPARE(probe(window()).music().track(), played.first());
+    // While a track plays there is nothing to serve: no timer ticks.
+    QVERIFY(!probe(window()).music().timer.isActive());
 
     QStringList expected = starts(played.first());
     for (int n : played.mid(1)) {
@@ -423,11 +426,39 @@ void SoundTest::onlyATrackPlayedToItsEndStartsTheNext()
     addTracks({1, 3});
     m_game->start();
     probe(window()).music().servePending();
-    for (Ending ending : {Ending::Aborted, Ending::Superseded, Ending::Failure})
+    for (Ending ending : {Ending::Aborted, Ending::Superseded})
         music().finish(ending);
     probe(window()).music().servePending();
     QTest::qWait(150);
     QCOMPARE(music().log, starts(1));
+    QCOMPARE(probe(window()).music().track(), 1);
+}
+
+void SoundTest::aTrackThatCannotBePlayedIsSkippedUntilMusicOnAgain()
+{
+    addTracks({1, 3});
+    m_game->start();
+    probe(window()).music().servePending();
+    music().finish(Ending::Failure);
+    QCOMPARE(probe(window()).music().track(), 13);
+    probe(window()).music().servePending();
+    QCOMPARE(music().log, starts(1) + QStringList{"close"} + starts(3));
+
+    // Neither can be played: the music rests, whatever the timer or a spin.
+    music().finish(Ending::Failure);
+    QTest::qWait(250);
+    probe(window()).payout().setBonusGame([] {});
+    probe(window()).controls().betOne();
+    probe(window()).controls().spin();
+    QCOMPARE(music().log, starts(1) + QStringList{"close"} + starts(3) + QStringList{"close"});
+    QVERIFY(!probe(window()).music().timer.isActive());
+
+    // Music off and on tries the cycle again from its start.
+    music().log.clear();
+    QAction *musicItem = menuAction(QStringLiteral("Music"));
+    musicItem->trigger();
+    musicItem->trigger();
+    QCOMPARE(music().log, QStringList{"close"} + starts(1));
     QCOMPARE(probe(window()).music().track(), 1);
 }
 

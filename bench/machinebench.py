@@ -1,0 +1,528 @@
+#!/usr/bin/env python3
+"""Measures the real game (build/game/zandslots) the way a player's desktop runs
+it: a window under Xvfb with a window manager, keys pressed through XTest, and
+SDL's disk audio driver, so the mixing and the music synthesis really happen.
+Runs under bench/run-idle.sh, which starts the X server. Each figure is printed
+beside its goal, for this build and, when given, a baseline build measured in
+the same run, the two taking turns phase by phase.
+"""
+
+import argparse
+import array
+import ctypes
+import os
+import re
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+BYTES_PER_SECOND = 44100 * 4
+AUDIBLE = 300
+
+# ---------------------------------------------------------------- X server
+
+
+class X11:
+    """Keys through XTest, as xdotool presses them, without a process start in
+    the measured time."""
+
+    def __init__(self):
+        self.x = ctypes.CDLL('libX11.so.6')
+        self.xtst = ctypes.CDLL('libXtst.so.6')
+        self.x.XOpenDisplay.restype = ctypes.c_void_p
+        self.x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        self.dpy = self.x.XOpenDisplay(None)
+        if not self.dpy:
+            sys.exit('machinebench: no X display')
+        self.x.XDefaultRootWindow.restype = ctypes.c_ulong
+        self.x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        self.root = self.x.XDefaultRootWindow(self.dpy)
+        self.x.XStringToKeysym.restype = ctypes.c_ulong
+        self.x.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        self.x.XInternAtom.restype = ctypes.c_ulong
+        self.x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        self.x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+        self.x.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
+        self.x.XFlush.argtypes = [ctypes.c_void_p]
+        self.x.XPending.argtypes = [ctypes.c_void_p]
+        self.x.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+        self.x.XConnectionNumber.argtypes = [ctypes.c_void_p]
+        self.xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+
+    def key(self, name):
+        code = self.x.XKeysymToKeycode(self.dpy, self.x.XStringToKeysym(name.encode()))
+        self.xtst.XTestFakeKeyEvent(self.dpy, code, 1, 0)
+        self.x.XFlush(self.dpy)
+        pressed = time.monotonic()
+        self.xtst.XTestFakeKeyEvent(self.dpy, code, 0, 0)
+        self.x.XFlush(self.dpy)
+        return pressed
+
+
+def window_of(pid, timeout=30):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        out = subprocess.run(['xdotool', 'search', '--onlyvisible', '--pid', str(pid), '--name', '.'],
+                             capture_output=True, text=True).stdout.split()
+        if out:
+            window = int(out[-1])
+            subprocess.run(['xdotool', 'windowactivate', '--sync', str(window)], capture_output=True)
+            return window
+        time.sleep(0.2)
+    return None
+
+# ---------------------------------------------------------------- /proc
+
+
+def threads(pid):
+    """{tid: (name, nanoseconds on a CPU)}"""
+    result = {}
+    for tid in os.listdir(f'/proc/{pid}/task'):
+        try:
+            with open(f'/proc/{pid}/task/{tid}/comm') as f:
+                name = f.read().strip()
+            with open(f'/proc/{pid}/task/{tid}/schedstat') as f:
+                result[int(tid)] = (name, int(f.read().split()[0]))
+        except OSError:
+            pass
+    return result
+
+
+def status(pid, key):
+    try:
+        with open(f'/proc/{pid}/status') as f:
+            for line in f:
+                if line.startswith(key + ':'):
+                    return int(line.split()[1]) / 1024.0
+    except OSError:
+        pass
+    return 0.0
+
+
+def children(pid):
+    found = []
+    for tid in os.listdir(f'/proc/{pid}/task'):
+        try:
+            with open(f'/proc/{pid}/task/{tid}/children') as f:
+                found += [int(c) for c in f.read().split()]
+        except OSError:
+            pass
+    return found
+
+
+class StallWatch:
+    """The game's thread sampled every 2 ms: a stall is a stretch in which it
+    ran without a break (a track opened, a file loaded), the longest counts."""
+
+    def __init__(self, pid):
+        self.path = f'/proc/{pid}/task/{pid}/schedstat'
+
+    def _ns(self):
+        with open(self.path) as f:
+            return int(f.read().split()[0])
+
+    def longest(self, seconds):
+        # The kernel brings a running thread's time up to date at its ticks:
+        # a stretch lasts while the thread ran for most of it.
+        longest, run, run_busy = 0.0, 0.0, 0.0
+        last_ns, last_t = self._ns(), time.monotonic()
+        end = last_t + seconds
+        while time.monotonic() < end:
+            time.sleep(0.002)
+            ns, t = self._ns(), time.monotonic()
+            busy, elapsed = (ns - last_ns) / 1e9, t - last_t
+            if run == 0.0:
+                if busy > 0.5 * elapsed:
+                    run, run_busy = elapsed, busy
+            else:
+                run, run_busy = run + elapsed, run_busy + busy
+                if run_busy < 0.8 * run:
+                    run, run_busy = 0.0, 0.0
+            longest = max(longest, min(run, run_busy))
+            last_ns, last_t = ns, t
+        return 1000 * longest
+
+
+def cpu_window(pid, seconds, others=()):
+    """Per-thread share of one core over a window, grouped: game thread,
+    audio thread, the rest; plus other processes (the X server)."""
+    before = threads(pid)
+    other_before = {p: process_ns(p) for p in others}
+    time.sleep(seconds)
+    after = threads(pid)
+    groups = {'game thread': 0, 'audio thread': 0, 'other threads': 0}
+    for tid, (name, ns) in after.items():
+        spent = ns - before.get(tid, (name, 0))[1]
+        group = 'game thread' if tid == pid else 'audio thread' if name.startswith('SDLAudio') else 'other threads'
+        groups[group] += spent
+    share = {k: 100.0 * v / 1e9 / seconds for k, v in groups.items()}
+    share['process'] = sum(share.values())
+    for p in others:
+        share['X server'] = 100.0 * (process_ns(p) - other_before[p]) / 1e9 / seconds
+    return share
+
+
+def process_ns(pid):
+    return sum(ns for _, ns in threads(pid).values())
+
+# ---------------------------------------------------------------- sound file
+
+
+class Capture:
+    def __init__(self, path):
+        self.path = path
+
+    def size(self):
+        try:
+            return os.path.getsize(self.path)
+        except OSError:
+            return 0
+
+    def loudest(self, start, end=None):
+        with open(self.path, 'rb') as f:
+            f.seek(start & ~1)
+            data = f.read() if end is None else f.read(max(0, end - start))
+        samples = array.array('h')
+        samples.frombytes(data[:len(data) & ~1])
+        return max((abs(s) for s in samples), default=0)
+
+    def wait_silence(self, seconds=0.3, timeout=20):
+        deadline = time.monotonic() + timeout
+        span = int(seconds * BYTES_PER_SECOND)
+        while time.monotonic() < deadline:
+            end = self.size()
+            if end > span and self.loudest(end - span, end) <= AUDIBLE:
+                return True
+            time.sleep(0.05)
+        return False
+
+    def first_sound_after(self, offset, since, timeout=2.0):
+        """Wall time from `since` until a sample louder than silence appears
+        after byte `offset`."""
+        deadline = since + timeout
+        while time.monotonic() < deadline:
+            # A device that was closed and opened again starts the file anew.
+            if self.size() < offset:
+                offset = 0
+            with open(self.path, 'rb') as f:
+                f.seek(offset & ~1)
+                data = f.read()
+            seen = time.monotonic()
+            samples = array.array('h')
+            samples.frombytes(data[:len(data) & ~1])
+            if any(abs(s) > AUDIBLE for s in samples):
+                return seen - since
+            time.sleep(0.001)
+        return None
+
+    def gaps(self, seconds):
+        """Intervals between growths of the file, polled every 2 ms."""
+        gaps, last_size, last_time = [], self.size(), time.monotonic()
+        end = last_time + seconds
+        while time.monotonic() < end:
+            time.sleep(0.002)
+            size = self.size()
+            if size != last_size:
+                now = time.monotonic()
+                gaps.append((now - last_time, size - last_size))
+                last_size, last_time = size, now
+        return gaps
+
+# ---------------------------------------------------------------- the game
+
+
+def midi_song(base_note):
+    """A short piano phrase: four notes of a quarter second."""
+    track = b'\x00\xc0\x00'
+    for step in (0, 4, 7, 12):
+        note = base_note + step
+        track += bytes([0, 0x90, note, 100, 0x30, 0x80, note, 0])
+    track += b'\x00\xb0\x78\x00\x00\xff\x2f\x00'
+    return b'MThd' + struct.pack('>IHHH', 6, 0, 1, 96) + b'MTrk' + struct.pack('>I', len(track)) + track
+
+
+def theme(game_dir, into, short_songs):
+    """A copy of the game beside its files; with short songs the music
+    changes track every few seconds."""
+    os.makedirs(into, exist_ok=True)
+    for name in os.listdir(game_dir):
+        source = os.path.join(game_dir, name)
+        if os.path.isfile(source):
+            shutil.copy2(source, into)
+    if short_songs:
+        for n in range(5):
+            with open(os.path.join(into, f'Zand{n}.mid'), 'wb') as f:
+                f.write(midi_song(60 + 2 * n))
+    return into
+
+
+class Game:
+    def __init__(self, label, game_dir, work):
+        self.label = label
+        self.game_dir = game_dir
+        self.home = os.path.join(work, label)
+        os.makedirs(self.home, exist_ok=True)
+        self.proc = None
+
+    def start(self, directory, capture):
+        env = dict(os.environ, SDL_AUDIODRIVER='disk', SDL_DISKAUDIOFILE=capture.path,
+                   XDG_CONFIG_HOME=os.path.join(self.home, 'config'),
+                   XDG_CACHE_HOME=os.path.join(self.home, 'cache'), QT_QPA_PLATFORM='xcb')
+        env.pop('SDL_SOUNDFONTS', None)
+        self.capture = capture
+        self.proc = subprocess.Popen([os.path.join(directory, 'zandslots')], env=env,
+                                     stdout=subprocess.DEVNULL, stderr=open(os.path.join(self.home, 'stderr.txt'), 'a'))
+        self.pid = self.proc.pid
+        self.window = window_of(self.pid)
+        if self.window is None:
+            sys.exit(f'machinebench: {self.label}: no window')
+        return self
+
+    def stop(self):
+        if self.proc:
+            self.proc.send_signal(signal.SIGTERM)
+            try:
+                self.proc.wait(10)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+            self.proc = None
+
+    def toggle_music(self):
+        """Options > Music, from the keyboard."""
+        subprocess.run(['xdotool', 'key', 'alt+o'], capture_output=True)
+        time.sleep(0.3)
+        subprocess.run(['xdotool', 'key', 'Down', 'Return'], capture_output=True)
+        time.sleep(0.3)
+
+# ---------------------------------------------------------------- phases
+
+
+def cold_start(game, directory, capture):
+    """From launch to the first music, with an empty cache; the peak of the
+    game and of any renderer it starts."""
+    shutil.rmtree(os.path.join(game.home, 'cache'), ignore_errors=True)
+    launched = time.monotonic()
+    game.start(directory, capture)
+    renderer_peak, rendered, seen = 0.0, None, False
+    deadline = launched + 90
+    while time.monotonic() < deadline:
+        running = children(game.pid)
+        for child in running:
+            renderer_peak = max(renderer_peak, status(child, 'VmHWM'))
+        seen = seen or bool(running)
+        if running:
+            rendered = time.monotonic() - launched
+        elif time.monotonic() - launched > (rendered or 0) + 5:
+            break
+        time.sleep(0.02)
+    result = {'all songs made, empty cache (s)': rendered if seen else None,
+              'renderer peak (MB)': renderer_peak if seen else None,
+              'game peak, empty cache (MB)': status(game.pid, 'VmHWM')}
+    game.stop()
+    return result
+
+
+def session(game, directory, capture, x11, args, xserver):
+    r = {}
+    launched = time.monotonic()
+    game.start(directory, capture)
+    # The music starts a moment after the window shows.
+    deadline = launched + 30
+    while time.monotonic() < deadline and not (capture.size() and capture.loudest(max(0, capture.size() - BYTES_PER_SECOND)) > AUDIBLE):
+        time.sleep(0.05)
+    time.sleep(2)
+    r['idle, music on'] = cpu_window(game.pid, args.window, [xserver])
+
+    game.toggle_music()
+    capture.wait_silence(0.5)
+    time.sleep(1)
+    r['idle, music off'] = cpu_window(game.pid, args.window, [xserver])
+
+    latencies = []
+    for press in range(args.presses):
+        if press % 3 == 0 and press:
+            x11.key('space')  # spend the three coins
+            time.sleep(2.5)
+        capture.wait_silence(0.4)
+        time.sleep(0.05 + 0.0137 * (press % 7))  # not always on the same buffer edge
+        offset = capture.size()
+        pressed = x11.key('b')
+        heard = capture.first_sound_after(offset, pressed)
+        if heard is not None:
+            latencies.append(heard * 1000 + args.period[game.label])
+        time.sleep(0.3)
+    r['effect latency (ms)'] = latencies
+
+    game.toggle_music()  # music on again
+    time.sleep(1)
+    watch = StallWatch(game.pid)
+    stalls = []
+    for spin in range(args.spins):
+        x11.key('m')
+        x11.key('space')
+        stalls.append(watch.longest(2.2))
+    r['longest game-thread stall, spinning with music (ms)'] = max(stalls, default=0)
+    r['peak memory (MB)'] = status(game.pid, 'VmHWM')
+    r['memory now (MB)'] = status(game.pid, 'VmRSS')
+
+    # A loaded machine: two busy processes as the music plays.
+    hogs = [subprocess.Popen([sys.executable, '-c', 'while True: pass']) for _ in range(2)]
+    time.sleep(0.5)
+    gaps = capture.gaps(args.load_seconds)
+    for hog in hogs:
+        hog.kill()
+        hog.wait()
+    period = args.period[game.label] / 1000
+    underruns = sum(1 for interval, grown in gaps if interval > grown / BYTES_PER_SECOND + 2 * period)
+    r['underruns under load'] = underruns
+    r['longest gap in the sound under load (ms)'] = 1000 * max((g for g, _ in gaps), default=0)
+    game.stop()
+    return r
+
+
+def track_changes(game, directory, capture, x11, args):
+    """Songs of two seconds: the music changes track every few seconds, while
+    idle and while spinning; the longest the game's thread is held."""
+    game.start(directory, capture)
+    time.sleep(3)
+    watch = StallWatch(game.pid)
+    idle = watch.longest(args.track_seconds)
+    stalls = []
+    for spin in range(max(3, args.spins // 2)):
+        x11.key('m')
+        x11.key('space')
+        stalls.append(watch.longest(2.2))
+    game.stop()
+    return {'longest game-thread stall, idle, track changes (ms)': idle,
+            'longest game-thread stall, spinning, track changes (ms)': max(stalls)}
+
+
+def zand_bench(build, screen, spins, loaded):
+    """The spin benchmark of that build: every spin timed inside the game."""
+    bench = os.path.join(build, 'bench', 'zand_bench')
+    env = dict(os.environ, SDL_AUDIODRIVER='disk', SDL_DISKAUDIOFILE='/dev/null', QT_QPA_PLATFORM='xcb',
+               XDG_CACHE_HOME=os.path.join(os.path.dirname(bench), 'bench-cache'))
+    hogs = [subprocess.Popen([sys.executable, '-c', 'while True: pass']) for _ in range(2 if loaded else 0)]
+    try:
+        out = subprocess.run([bench, str(spins), '--screen', screen, '--idle', '1'], env=env,
+                             capture_output=True, text=True, timeout=600).stdout
+    finally:
+        for hog in hogs:
+            hog.kill()
+            hog.wait()
+    match = re.search(r'wall time \(ms\)\s+([\d.]+)\s+([\d.]+)', out)
+    return (float(match.group(1)), float(match.group(2))) if match else (None, None)
+
+# ---------------------------------------------------------------- report
+
+
+def median(values):
+    values = sorted(v for v in values if v is not None)
+    if not values:
+        return None
+    n = len(values)
+    return values[n // 2] if n % 2 else (values[n // 2 - 1] + values[n // 2]) / 2
+
+
+def fmt(value, digits=1):
+    return '-' if value is None else f'{value:.{digits}f}'
+
+
+def report(results, labels):
+    rows = []
+
+    def row(name, goal, values, met=None, digits=1):
+        rows.append((name, goal, [fmt(v, digits) for v in values],
+                     '' if met is None or values[0] is None else ('met' if met(values[0]) else 'MISSED')))
+
+    get = lambda key, sub=None: [results[l].get(key) if sub is None else (results[l].get(key) or {}).get(sub) for l in labels]
+    row('peak memory, game (MB)', '<= 80', get('peak memory (MB)'), lambda v: v <= 80)
+    row('memory at the end (MB)', '', get('memory now (MB)'))
+    row('peak memory, renderer process (MB)', 'separate, brief', get('renderer peak (MB)'))
+    row('peak memory, game, empty cache (MB)', '<= 80', get('game peak, empty cache (MB)'), lambda v: v <= 80)
+    row('all songs made, empty cache (s)', '', get('all songs made, empty cache (s)'))
+    for state in ('idle, music on', 'idle, music off'):
+        row(f'{state}: process (% of a core)', '<= 0.5', get(state, 'process'), lambda v: v <= 0.5, 2)
+        for part in ('game thread', 'audio thread', 'other threads', 'X server'):
+            row(f'    {part}', '', get(state, part), digits=2)
+    lat = [results[l].get('effect latency (ms)') or [] for l in labels]
+    row('effect latency, median (ms)', '', [median(v) for v in lat])
+    row('effect latency, worst (ms)', '<= 30', [max(v) if v else None for v in lat], lambda v: v <= 30)
+    row('underruns under load', '0', get('underruns under load'), lambda v: v == 0, 0)
+    row('longest gap in the sound under load (ms)', '', get('longest gap in the sound under load (ms)'))
+    row('stall, spinning with music (ms)', '', get('longest game-thread stall, spinning with music (ms)'))
+    row('stall, idle, track changes (ms)', '<= 20', get('longest game-thread stall, idle, track changes (ms)'), lambda v: v <= 20)
+    row('stall, spinning, track changes (ms)', '<= 20', get('longest game-thread stall, spinning, track changes (ms)'), lambda v: v <= 20)
+    row('spin (zand_bench), median (ms)', '~1175', get('spin median (ms)'))
+    row('spin (zand_bench), slowest (ms)', '<= 1185', get('spin worst (ms)'), lambda v: v <= 1185)
+    row('spin under load, median (ms)', '~1175', get('loaded spin median (ms)'))
+    row('spin under load, slowest (ms)', '<= 1185', get('loaded spin worst (ms)'), lambda v: v <= 1185)
+
+    width = max(len(r[0]) for r in rows)
+    print(f"\n{'':{width}}  {'goal':>15}  " + '  '.join(f'{l:>10}' for l in labels) + '  verdict')
+    for name, goal, values, verdict in rows:
+        print(f'{name:{width}}  {goal:>15}  ' + '  '.join(f'{v:>10}' for v in values) + f'  {verdict}')
+    if len(labels) == 2:
+        print('\n(verdict: the first build; latency = key to the first loud sample in the disk file, '
+              'plus one device buffer)')
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument('--build', default='build')
+    parser.add_argument('--baseline', help='another build directory, measured in turn with this one')
+    parser.add_argument('--screen', default='1920x1080')
+    parser.add_argument('--window', type=float, default=30, help='seconds of each idle window')
+    parser.add_argument('--spins', type=int, default=20)
+    parser.add_argument('--presses', type=int, default=12)
+    parser.add_argument('--load-seconds', type=float, default=15)
+    parser.add_argument('--track-seconds', type=float, default=20)
+    parser.add_argument('--bench-spins', type=int, default=20)
+    parser.add_argument('--period-ms', type=float, nargs=2, default=None,
+                        help='device buffer of the build and the baseline (default 23.2 for both)')
+    args = parser.parse_args()
+
+    builds = {'this': os.path.abspath(args.build)}
+    if args.baseline:
+        builds['baseline'] = os.path.abspath(args.baseline)
+    periods = args.period_ms or [1024 / 44.1, 1024 / 44.1]
+    args.period = {'this': periods[0], 'baseline': periods[1]}
+    labels = list(builds)
+    work = tempfile.mkdtemp(prefix='machinebench-')
+    x11 = X11()
+    xserver = int(subprocess.run(['pgrep', '-n', 'Xvfb'], capture_output=True, text=True).stdout.split()[0])
+    games = {l: Game(l, os.path.join(b, 'game'), work) for l, b in builds.items()}
+    themes = {l: (theme(g.game_dir, os.path.join(work, l, 'game'), False),
+                  theme(g.game_dir, os.path.join(work, l, 'short'), True)) for l, g in games.items()}
+    results = {l: {} for l in labels}
+    print(f'machinebench: {args.screen}, builds: ' + ', '.join(f'{l} = {b}' for l, b in builds.items()), flush=True)
+
+    def each(step, name):
+        order = labels if len(results[labels[0]]) % 2 == 0 else labels[::-1]
+        for l in order:
+            print(f'  {name}: {l}', flush=True)
+            results[l].update(step(l))
+
+    capture = lambda l, what: Capture(os.path.join(work, l, f'{what}.raw'))
+    each(lambda l: cold_start(games[l], themes[l][0], capture(l, 'cold')), 'start with an empty cache')
+    each(lambda l: session(games[l], themes[l][0], capture(l, 'session'), x11, args, xserver), 'idle, latency, spins, load')
+    each(lambda l: track_changes(games[l], themes[l][1], capture(l, 'short'), x11, args), 'track changes')
+
+    def spins(l, loaded):
+        m, w = zand_bench(builds[l], args.screen, args.bench_spins, loaded)
+        prefix = 'loaded spin' if loaded else 'spin'
+        return {f'{prefix} median (ms)': m, f'{prefix} worst (ms)': w}
+    each(lambda l: spins(l, False), 'zand_bench')
+    each(lambda l: spins(l, True), 'zand_bench under load')
+
+    report(results, labels)
+    shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == '__main__':
+    main()

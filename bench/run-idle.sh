@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Measures the real game under Xvfb with a window manager and SDL's disk audio
+# driver: memory, idle processor time with the music on and off, effect
+# latency, underruns on a loaded machine, how long a track change holds the
+# game's thread, and spin times; each figure beside its goal.
+#
+#   bench/run-idle.sh [--build DIR] [--baseline DIR] [--screen WxH] [more, see --help]
+#
+# --baseline DIR: another build directory (e.g. the main branch built aside),
+# measured in the same run, taking turns with this one phase by phase.
+# Needs: xvfb xdotool openbox python3 (Debian packages). Takes about five
+# minutes per build with the default windows of 30 s.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+for tool in xvfb-run xdotool openbox python3; do
+  command -v "$tool" >/dev/null || { echo "run-idle.sh: $tool is missing (apt-get install xvfb xdotool openbox python3)" >&2; exit 2; }
+done
+screen=1920x1080
+args=("$@")
+for ((i = 0; i < ${#args[@]}; i++)); do
+  [ "${args[i]}" = --screen ] && screen=${args[i + 1]}
+done
+exec xvfb-run -a -s "-screen 0 ${screen}x24" bash -c '
+  openbox >/dev/null 2>&1 &
+  wm=$!
+  sleep 1
+  python3 bench/machinebench.py "$@"
+  status=$?
+  kill $wm
+  exit $status' run-idle "$@"

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include <sys/types.h>
+
+namespace zand {
+
+// Keeps every song synthesised once, as a wave file in the user's cache
+// directory named by a hash of the song's and the soundfonts' contents: a
+// song is synthesised once and played as cheaply as a wave file ever after.
+// The work runs on a thread of its own, one song at a time, each in a
+// short-lived renderer process, so neither the game's thread nor the audio
+// thread waits for it and the soundfont's samples never stay in memory.
+class MusicCache
+{
+public:
+    struct Track {
+        QString wave;  // the synthesised song; empty when it cannot be played
+        QString error; // why it cannot, in a few words after the file's name
+    };
+
+    MusicCache(const QString &renderer, const QStringList &soundFonts);
+    ~MusicCache();
+    MusicCache(const MusicCache &) = delete;
+    MusicCache &operator=(const MusicCache &) = delete;
+
+    // Gets these songs ready in the background, in this order.
+    void prepare(const QStringList &midiPaths);
+    // The track of a song whose file is unchanged since it was made ready;
+    // nothing while it is still being made ready, which then comes first.
+    std::optional<Track> find(const QString &midiPath);
+    // Called on the main thread whenever a song is ready.
+    std::function<void(const QString &midiPath)> onReady;
+
+    // $XDG_CACHE_HOME/zandslots, else ~/.cache/zandslots.
+    static QString directory();
+
+private:
+    struct Identity {
+        qint64 size = -1;
+        QDateTime modified;
+        bool operator==(const Identity &) const = default;
+    };
+    struct Entry {
+        Identity identity;
+        std::optional<Track> track; // nothing while it is being made ready
+    };
+
+    static Identity identityOf(const QString &path);
+    void ask(const QString &midiPath, bool first);
+    void work();
+    Track make(const QString &midiPath);
+    QByteArray soundFontsHash();
+    Track render(const QString &midiPath, const QString &wave);
+    void trim();
+
+    const QString m_renderer;
+    const QStringList m_soundFonts;
+    const QString m_directory;
+    QHash<QString, Entry> m_entries; // main thread only
+    QByteArray m_soundFontsHash;     // worker only
+
+    std::mutex m_lock;
+    std::condition_variable m_wake;
+    std::deque<QString> m_queue;
+    bool m_stopping = false;
+    pid_t m_rendering = 0; // the renderer process at work, 0 when none
+
+    QObject m_mainThread; // receives the finished songs
+    std::thread m_worker;
+};
+
+} // namespace zand
