@@ -15,7 +15,6 @@ namespace artgen {
 
 namespace chart {
 
-
 QRectF glassPanel(QPainter &p, const QRectF &rect, const QString &heading)
 {
     chromeFrame(p, rect, 3, 6);
