@@ -3,9 +3,13 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <functional>
 
 namespace zand {
 
@@ -65,6 +69,46 @@ void Canvas::copy(const QImage &picture, const QRect &source, const QRect &targe
     const QRect clipped = source & picture.rect();
     if (clipped.isEmpty() || target.isEmpty())
         return;
+    if (clipped != source || !PreparedPictures::preparable(picture)) {
+        paintCopy(picture, source, clipped, target, mode);
+        return;
+    }
+    // Masks and what shows through them keep hard edges when scaled.
+    const auto ready = m_prepared.prepare(picture, source, target.size(), mode == CopyMode::Plain);
+    blit(ready.image, ready.source, target.topLeft() + m_origin, mode);
+}
+
+// Row by row on the game's own thread: a painter would hand tall pictures to
+// helper threads, which costs more than the copy itself.
+void Canvas::blit(const QImage &picture, const QRect &source, QPoint at, CopyMode mode)
+{
+    const QRect target = QRect(at, source.size()) & m_image.rect();
+    if (target.isEmpty())
+        return;
+    const QPoint from = source.topLeft() + (target.topLeft() - at);
+    const int width = target.width();
+    for (int row = 0; row < target.height(); ++row) {
+        const auto *in = reinterpret_cast<const QRgb *>(picture.constScanLine(from.y() + row)) + from.x();
+        auto *out = reinterpret_cast<QRgb *>(m_image.scanLine(target.top() + row)) + target.left();
+        switch (mode) {
+        case CopyMode::Plain:
+            std::memcpy(out, in, width * sizeof(QRgb));
+            break;
+        case CopyMode::And:
+            std::transform(in, in + width, out, out, std::bit_and<QRgb>());
+            break;
+        case CopyMode::Or:
+            std::transform(in, in + width, out, out, std::bit_or<QRgb>());
+            break;
+        }
+    }
+    touched(target);
+}
+
+// Pictures that must be blended, or whose source reaches past their edge.
+void Canvas::paintCopy(const QImage &picture, const QRect &source, const QRect &clipped,
+                       const QRect &target, CopyMode mode)
+{
     // Keep the scale of the requested rectangles when the source is clipped.
     QRectF dest(target.translated(m_origin));
     if (clipped != source) {
@@ -93,9 +137,17 @@ void Canvas::copy(const QImage &picture, const QRect &source, const QRect &targe
 
 void Canvas::fillRect(const QRect &rect, QColor colour)
 {
-    QPainter painter(&m_image);
-    painter.fillRect(rect.translated(m_origin), colour);
-    touched(rect.translated(m_origin));
+    const QRect target = rect.translated(m_origin) & m_image.rect();
+    if (target.isEmpty())
+        return;
+    if (colour.alpha() != 255) {
+        QPainter painter(&m_image);
+        painter.fillRect(target, colour);
+    } else {
+        for (int row = target.top(); row <= target.bottom(); ++row)
+            std::fill_n(reinterpret_cast<QRgb *>(m_image.scanLine(row)) + target.left(), target.width(), colour.rgb());
+    }
+    touched(target);
 }
 
 void Canvas::drawText(int x, int y, const QString &text, const QFont &font, QColor colour)
@@ -140,14 +192,39 @@ void Canvas::touched(const QRect &rect)
 
 void Canvas::paintEvent(QPaintEvent *event)
 {
-    // Undo the window system's scaling so the canvas lands pixel for pixel.
-    const double ratio = devicePixelRatioF();
     QPainter painter(this);
-    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
-    const QRect area = QRectF(event->rect().x() * ratio, event->rect().y() * ratio,
-                              event->rect().width() * ratio, event->rect().height() * ratio)
-                           .toAlignedRect() & m_image.rect();
-    painter.drawImage(area.topLeft(), m_image, area);
+    const double ratio = devicePixelRatioF();
+    const QTransform toDevice = painter.deviceTransform();
+    QPaintDevice *device = painter.paintEngine()->paintDevice();
+    auto *window = device && device->devType() == QInternal::Image ? static_cast<QImage *>(device) : nullptr;
+    // Where the window is an image of opaque 32-bit pixels and the canvas
+    // lands on it unscaled, the changed rectangles are copied row by row:
+    // the painter would hand rectangles of a clip with several parts to
+    // helper threads, which costs more than the copy.
+    const bool direct = window && toDevice.type() <= QTransform::TxScale && toDevice.m11() == ratio
+        && toDevice.m22() == ratio
+        && (window->format() == QImage::Format_RGB32
+            || window->format() == QImage::Format_ARGB32_Premultiplied);
+    if (!direct) {
+        // Undo the window system's scaling so the canvas lands pixel for pixel.
+        painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+    }
+    const QPoint offset = toDevice.map(QPointF(0, 0)).toPoint();
+    for (const QRect &rect : event->region()) {
+        const QRect area = QRectF(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio,
+                                  rect.height() * ratio).toAlignedRect() & m_image.rect();
+        if (!direct) {
+            painter.drawImage(area.topLeft(), m_image, area);
+            continue;
+        }
+        const QRect target = area.translated(offset) & window->rect();
+        const QPoint from = target.topLeft() - offset;
+        for (int row = 0; row < target.height(); ++row)
+            std::memcpy(reinterpret_cast<QRgb *>(window->scanLine(target.top() + row)) + target.left(),
+                        reinterpret_cast<const QRgb *>(m_image.constScanLine(from.y() + row)) + from.x(),
+                        target.width() * sizeof(QRgb));
+    }
 }
 
 void Canvas::resizeEvent(QResizeEvent *)
@@ -156,6 +233,7 @@ void Canvas::resizeEvent(QResizeEvent *)
     if (pixels == m_image.size())
         return;
     m_image = blankImage(pixels);
+    m_prepared.clear();
     if (m_shown)
         repaintNow();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PreparedPictures.h"
+
 #include <QFont>
 #include <QImage>
 #include <QWidget>
@@ -73,9 +75,13 @@ protected:
 
 private:
     QImage blankImage(QSize size) const;
+    void blit(const QImage &picture, const QRect &source, QPoint at, CopyMode mode);
+    void paintCopy(const QImage &picture, const QRect &source, const QRect &clipped,
+                   const QRect &target, CopyMode mode);
     void touched(const QRect &rect);
 
     QImage m_image;
+    PreparedPictures m_prepared;
     QPoint m_origin;
     std::function<void()> m_paintHandler;
     bool m_shown = false;

@@ -41,6 +41,7 @@ private slots:
     void machineIsLaidOutOnTheDevicePixels();
     void symbolSheetSuitsTheDeviceWidth();
     void canvasIsShownPixelForPixel();
+    void changedLightsReachTheWindowPixelForPixel();
     void wideScreenShowsTheMachineInTheMiddle();
     void clicksLandOnTheDevicePixelUnderThePointer();
 
@@ -137,6 +138,26 @@ void DisplayTest::canvasIsShownPixelForPixel()
     const QRect machine = QRect(origin, QSize(config().layoutWidth, config().layoutWidth * 3 / 4))
                               & QRect(QPoint(), shown.size());
     QVERIFY(same(shown.copy(machine), canvas().image().copy(machine)));
+}
+
+void DisplayTest::changedLightsReachTheWindowPixelForPixel()
+{
+    // Lights far apart change in one go: the window shows each of them as
+    // the canvas holds it, and nothing between them moves.
+    MachineView &view = probe(*m_game->window).view();
+    QWidget &window = *m_game->window;
+    view.drawButton(MachineView::Button::BetOne, false);
+    view.drawButton(MachineView::Button::Spin, true);
+    view.drawBadge(false);
+    view.drawCell(2, 1, Pictures::WildCells + 1);
+    QCoreApplication::processEvents();
+    const QImage shown = window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    if (shown.width() < canvas().pixelSize().width())
+        QSKIP("this platform grabs a scaled window at its logical size");
+    const double ratio = canvas().devicePixelRatioF();
+    const QPoint corner = (QPointF(canvas().mapTo(&window, QPoint(0, 0))) * ratio).toPoint();
+    const QRect all = QRect(corner, canvas().pixelSize()) & shown.rect();
+    QVERIFY(same(shown.copy(all), canvas().image().copy(all.translated(-corner))));
 }
 
 void DisplayTest::wideScreenShowsTheMachineInTheMiddle()
