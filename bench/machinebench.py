@@ -22,6 +22,9 @@ import time
 
 BYTES_PER_SECOND = 44100 * 4
 AUDIBLE = 300
+# Set in main: the library that keeps stdio from holding back the disk
+# driver's writes, so the file grows one device buffer at a time as it is mixed.
+UNBUFFERED = ''
 
 # ---------------------------------------------------------------- X server
 
@@ -269,7 +272,7 @@ class Game:
         self.proc = None
 
     def start(self, directory, capture):
-        env = dict(os.environ, SDL_AUDIODRIVER='disk', SDL_DISKAUDIOFILE=capture.path,
+        env = dict(os.environ, SDL_AUDIODRIVER='disk', SDL_DISKAUDIOFILE=capture.path, LD_PRELOAD=UNBUFFERED,
                    XDG_CONFIG_HOME=os.path.join(self.home, 'config'),
                    XDG_CACHE_HOME=os.path.join(self.home, 'cache'), QT_QPA_PLATFORM='xcb')
         env.pop('SDL_SOUNDFONTS', None)
@@ -336,6 +339,10 @@ def session(game, directory, capture, x11, args, xserver):
     while time.monotonic() < deadline and not (capture.size() and capture.loudest(max(0, capture.size() - BYTES_PER_SECOND)) > AUDIBLE):
         time.sleep(0.05)
     time.sleep(2)
+    # Each growth of the file is one device buffer, written as it is mixed.
+    grown = sorted(g for _, g in capture.gaps(1.0))
+    period = grown[len(grown) // 2] / BYTES_PER_SECOND if grown else 1024 / 44100
+    r['device buffer (frames)'] = period * 44100
     r['idle, music on'] = cpu_window(game.pid, args.window, [xserver])
 
     game.toggle_music()
@@ -354,7 +361,8 @@ def session(game, directory, capture, x11, args, xserver):
         pressed = x11.key('b')
         heard = capture.first_sound_after(offset, pressed)
         if heard is not None:
-            latencies.append(heard * 1000 + args.period[game.label])
+            # Heard once the buffer ahead of it has played.
+            latencies.append(1000 * (heard + period))
         time.sleep(0.3)
     r['effect latency (ms)'] = latencies
 
@@ -377,7 +385,6 @@ def session(game, directory, capture, x11, args, xserver):
     for hog in hogs:
         hog.kill()
         hog.wait()
-    period = args.period[game.label] / 1000
     underruns = sum(1 for interval, grown in gaps if interval > grown / BYTES_PER_SECOND + 2 * period)
     r['underruns under load'] = underruns
     r['longest gap in the sound under load (ms)'] = 1000 * max((g for g, _ in gaps), default=0)
@@ -451,6 +458,7 @@ def report(results, labels):
         for part in ('game thread', 'audio thread', 'other threads', 'X server'):
             row(f'    {part}', '', get(state, part), digits=2)
     lat = [results[l].get('effect latency (ms)') or [] for l in labels]
+    row('device buffer (frames)', '', get('device buffer (frames)'), digits=0)
     row('effect latency, median (ms)', '', [median(v) for v in lat])
     row('effect latency, worst (ms)', '<= 30', [max(v) if v else None for v in lat], lambda v: v <= 30)
     row('underruns under load', '0', get('underruns under load'), lambda v: v == 0, 0)
@@ -468,8 +476,8 @@ def report(results, labels):
     for name, goal, values, verdict in rows:
         print(f'{name:{width}}  {goal:>15}  ' + '  '.join(f'{v:>10}' for v in values) + f'  {verdict}')
     if len(labels) == 2:
-        print('\n(verdict: the first build; latency = key to the first loud sample in the disk file, '
-              'plus one device buffer)')
+        print('\n(verdict: the first build; latency = key to the device buffer holding the first loud sample, '
+              'as it is written, plus one device buffer playing ahead of it)')
 
 
 def main():
@@ -483,15 +491,15 @@ def main():
     parser.add_argument('--load-seconds', type=float, default=15)
     parser.add_argument('--track-seconds', type=float, default=20)
     parser.add_argument('--bench-spins', type=int, default=20)
-    parser.add_argument('--period-ms', type=float, nargs=2, default=None,
-                        help='device buffer of the build and the baseline (default 23.2 for both)')
     args = parser.parse_args()
 
     builds = {'this': os.path.abspath(args.build)}
     if args.baseline:
         builds['baseline'] = os.path.abspath(args.baseline)
-    periods = args.period_ms or [1024 / 44.1, 1024 / 44.1]
-    args.period = {'this': periods[0], 'baseline': periods[1]}
+    global UNBUFFERED
+    UNBUFFERED = os.path.join(builds['this'], 'bench', 'libzand_unbuffered.so')
+    if not os.path.exists(UNBUFFERED):
+        sys.exit(f'machinebench: {UNBUFFERED} is missing; build the project first')
     labels = list(builds)
     work = tempfile.mkdtemp(prefix='machinebench-')
     x11 = X11()
