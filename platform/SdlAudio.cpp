@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <atomic>
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -15,10 +17,11 @@ namespace {
 
 constexpr int SampleRate = 44100;
 constexpr int Channels = 2;
-// 1024 frames are 23 ms at 44.1 kHz: a reel stop is heard as the reel lands.
-// Half of that woke the device twice as often, which doubled what an idle
-// game costs, and on a busy machine it ran dry now and then.
-constexpr int BufferFrames = 1024;
+// 512 frames are 12 ms at 44.1 kHz: an effect is mixed into the next buffer
+// and heard one buffer later, well within the 30 ms a press may wait for its
+// sound. The device rests whenever nothing sounds, so the short buffer costs
+// only while music plays.
+constexpr int BufferFrames = 512;
 
 const char *const PreferredSoundFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
 const char *const FallbackSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
@@ -52,6 +55,19 @@ QStringList findSoundFonts()
     if (fromEnvironment.isEmpty() && !usable.isEmpty())
         return {usable.first()};
     return usable;
+}
+
+std::atomic<SdlAudio *> activeAudio{nullptr};
+
+// SDL_mixer does not tell which device it opened; it is the one playing.
+unsigned openedDevice()
+{
+    constexpr SDL_AudioDeviceID LastProbed = 16;
+    for (SDL_AudioDeviceID id = 1; id <= LastProbed; ++id) {
+        if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING)
+            return id;
+    }
+    return 0;
 }
 
 // The player learns of a missing device or soundfont once, on standard error;
@@ -95,6 +111,11 @@ SdlAudio::SdlAudio(const QString &musicRenderer)
     }
     m_available = true;
     Mix_AllocateChannels(1);
+    m_device = openedDevice();
+    [[maybe_unused]] SdlAudio *previous = activeAudio.exchange(this);
+    Q_ASSERT(!previous);
+    Mix_ChannelFinished(&SdlAudio::channelFinished);
+    restIfSilent();
 
     m_soundFonts = findSoundFonts();
     if (m_soundFonts.isEmpty()) {
@@ -110,6 +131,11 @@ SdlAudio::~SdlAudio()
 {
     if (!m_available)
         return;
+    // SDL waits for the device's thread when closing it: it must not be
+    // resting on the lock this thread holds.
+    wake();
+    Mix_ChannelFinished(nullptr);
+    activeAudio = nullptr;
     Mix_CloseAudio();
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -123,6 +149,32 @@ bool SdlAudio::available() const
 bool SdlAudio::midiAvailable() const
 {
     return available() && !m_soundFonts.isEmpty();
+}
+
+void SdlAudio::wake()
+{
+    if (!m_resting)
+        return;
+    m_resting = false;
+    SDL_UnlockAudioDevice(m_device);
+}
+
+// The device's thread takes the device's lock for every buffer it mixes:
+// while this thread holds it, that thread sleeps.
+void SdlAudio::restIfSilent()
+{
+    if (!m_available || m_device == 0 || m_resting || Mix_Playing(-1) != 0 || Mix_PlayingMusic() != 0)
+        return;
+    SDL_LockAudioDevice(m_device);
+    m_resting = true;
+}
+
+// Called on the device's thread when an effect has played out, or inside
+// SDL_mixer on ours when one is cut off.
+void SdlAudio::channelFinished(int)
+{
+    if (SdlAudio *self = activeAudio.load())
+        QMetaObject::invokeMethod(&self->m_mainThread, [self] { self->restIfSilent(); }, Qt::QueuedConnection);
 }
 
 } // namespace zand

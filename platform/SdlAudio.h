@@ -50,10 +50,22 @@ public:
     const QStringList &soundFonts() const { return m_soundFonts; }
     const QString &musicRenderer() const { return m_renderer; }
 
+    // The device's thread rests while nothing sounds, instead of mixing
+    // silence many times a second; call wake() before anything starts to
+    // sound and restIfSilent() once something may have stopped. Waking costs
+    // nothing audible: the first buffer is mixed at once.
+    void wake();
+    void restIfSilent();
+
 private:
+    static void channelFinished(int channel);
+
     bool m_available = false;
     QStringList m_soundFonts;
     QString m_renderer;
+    unsigned m_device = 0; // SDL's number for the device SDL_mixer opened
+    bool m_resting = false;
+    QObject m_mainThread; // receives the ends of effects
 };
 
 // The single effect voice: one mixer channel, a new effect cuts off the last.
@@ -78,6 +90,7 @@ private:
     Mix_Chunk *decodedMemorySound(const QByteArray &waveFile);
     void start(Mix_Chunk *chunk);
 
+    SdlAudio &m_audio;
     bool m_available;
     MixChunkPtr m_defaultSound;
     MixChunkPtr m_fileSound;

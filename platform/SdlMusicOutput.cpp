@@ -96,6 +96,7 @@ void SdlMusicOutput::start(int serial)
     }
     // SDL_mixer reads the wave file as it plays: the song is never all in memory.
     MixMusicPtr music(Mix_LoadMUS(QFile::encodeName(track->wave).constData()));
+    m_audio.wake();
     m_soundingSerial = serial;
     if (!music || Mix_PlayMusic(music.get(), 0) != 0) {
         m_soundingSerial = 0;
@@ -172,6 +173,8 @@ void SdlMusicOutput::deliver(int serial, Ending ending)
         m_currentSerial = 0;
     if (onEnded)
         onEnded(ending);
+    // Unless the game started the next song, the music is silent now.
+    m_audio.restIfSilent();
 }
 
 } // namespace zand

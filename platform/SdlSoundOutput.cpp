@@ -80,7 +80,8 @@ Mix_Chunk *decode(const QByteArray &image)
 } // namespace
 
 SdlSoundOutput::SdlSoundOutput(SdlAudio &audio)
-    : m_available(audio.available())
+    : m_audio(audio)
+    , m_available(audio.available())
 {
     if (m_available)
         m_defaultSound.reset(decode(defaultSoundImage()));
@@ -141,8 +142,10 @@ Mix_Chunk *SdlSoundOutput::decodedMemorySound(const QByteArray &waveFile)
 
 void SdlSoundOutput::start(Mix_Chunk *chunk)
 {
-    if (chunk)
-        Mix_PlayChannel(EffectChannel, chunk, 0);
+    if (!chunk)
+        return;
+    m_audio.wake();
+    Mix_PlayChannel(EffectChannel, chunk, 0);
 }
 
 } // namespace zand

@@ -195,6 +195,19 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!m_sound->isPlaying(), 600);
     }
 
+    void theDeviceRestsWhileNothingSoundsAndWakesAtOnce()
+    {
+        m_sound->playMemory(toneWave(0.1));
+        QTRY_VERIFY(!m_sound->isPlaying());
+        QTest::qWait(100); // the end of the effect reaches the game
+        const qint64 resting = m_capture.size();
+        QTest::qWait(300);
+        QCOMPARE(m_capture.size(), resting);
+        m_sound->playMemory(toneWave(0.3));
+        const double before = m_capture.waitForSound(resting);
+        QVERIFY(before >= 0 && before < 50);
+    }
+
     void musicIsHeardAndReportsItsEnd()
     {
         if (!m_midi)
