@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Measures the real game under Xvfb with a window manager and SDL's disk audio
 # driver: memory, idle processor time with the music on and off, effect
-# latency, underruns on a loaded machine, how long a track change holds the
-# game's thread, and spin times; each figure beside its goal.
+# latency with the device resting and with music playing, underruns on a
+# loaded machine, how long a track change holds the game's thread, and spin
+# times; each figure beside its goal.
 #
 #   bench/run-idle.sh [--build DIR] [--baseline DIR] [--screen WxH] [more, see --help]
 #
 # --baseline DIR: another build directory (e.g. the main branch built aside),
 # measured in the same run, taking turns with this one phase by phase.
-# Needs: xvfb xdotool openbox python3 (Debian packages). Takes about five
-# minutes per build with the default windows of 30 s.
+# --smoke: every phase as briefly as it goes (CTest's machine_bench_smoke).
+# Needs: xvfb xauth xdotool openbox python3 (Debian packages) and the build's
+# bench/libzand_unbuffered.so. Takes about six minutes per build with the
+# default windows of 30 s.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 for tool in xvfb-run xdotool openbox python3; do
