@@ -54,7 +54,25 @@ class X11:
         self.x.XPending.argtypes = [ctypes.c_void_p]
         self.x.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
         self.x.XConnectionNumber.argtypes = [ctypes.c_void_p]
+        self.x.XDisplayWidth.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        self.x.XDisplayHeight.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        self.x.XGetImage.restype = ctypes.c_void_p
+        self.x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
+                                     ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+        self.x.XFree.argtypes = [ctypes.c_void_p]
         self.xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+
+    def colours_across(self, y):
+        """How many colours the screen shows along row y."""
+        width = self.x.XDisplayWidth(self.dpy, 0)
+        image = self.x.XGetImage(self.dpy, self.root, 0, y, width, 1, 0xffffffff, 2)  # ZPixmap
+        if not image:
+            return 0
+        data = ctypes.cast(image, ctypes.POINTER(ctypes.c_void_p))[2]  # XImage.data
+        pixels = ctypes.string_at(data, 4 * width)
+        self.x.XFree(ctypes.c_void_p(data))
+        self.x.XFree(ctypes.c_void_p(image))
+        return len({pixels[i:i + 3] for i in range(0, len(pixels), 4)})
 
     def key(self, name):
         code = self.x.XKeysymToKeycode(self.dpy, self.x.XStringToKeysym(name.encode()))
@@ -295,6 +313,10 @@ class Game:
         self.proc = None
 
     def start(self, directory, capture):
+        self.launch(directory, capture)
+        return self.attach()
+
+    def launch(self, directory, capture):
         env = dict(os.environ, SDL_AUDIODRIVER='disk', SDL_DISKAUDIOFILE=capture.path, LD_PRELOAD=UNBUFFERED,
                    XDG_CONFIG_HOME=os.path.join(self.home, 'config'),
                    XDG_CACHE_HOME=os.path.join(self.home, 'cache'), QT_QPA_PLATFORM='xcb')
@@ -303,6 +325,8 @@ class Game:
         self.proc = subprocess.Popen([os.path.join(directory, 'zandslots')], env=env,
                                      stdout=subprocess.DEVNULL, stderr=open(os.path.join(self.home, 'stderr.txt'), 'a'))
         self.pid = self.proc.pid
+
+    def attach(self):
         self.window = window_of(self.pid)
         if self.window is None:
             sys.exit(f'machinebench: {self.label}: no window')
@@ -353,10 +377,26 @@ def cold_start(game, directory, capture):
     return result
 
 
+def first_frame(game, directory, capture, x11):
+    """From launch to the machine on the screen: the row through the middle
+    of the screen shows the machine's many colours instead of one."""
+    middle = x11.x.XDisplayHeight(x11.dpy, 0) // 2
+    launched = time.monotonic()
+    game.launch(directory, capture)
+    shown = None
+    while time.monotonic() < launched + 30 and game.proc.poll() is None:
+        if x11.colours_across(middle) >= 16:
+            shown = time.monotonic() - launched
+            break
+        time.sleep(0.002)
+    game.attach()
+    return 1000 * shown if shown is not None else None
+
+
 def session(game, directory, capture, x11, args, xserver):
     r = {}
     launched = time.monotonic()
-    game.start(directory, capture)
+    r['first frame (ms)'] = first_frame(game, directory, capture, x11)
     # The music starts a moment after the window shows.
     deadline = launched + 30
     while time.monotonic() < deadline and not (capture.size() and capture.loudest(max(0, capture.size() - BYTES_PER_SECOND)) > AUDIBLE):
@@ -451,21 +491,38 @@ def track_changes(game, directory, capture, x11, args):
             'longest game-thread stall, spinning, track changes (ms)': max(stalls)}
 
 
-def zand_bench(build, screen, spins, loaded):
-    """The spin benchmark of that build: every spin timed inside the game."""
+def zand_bench(build, screen, spins, loaded, watch_memory=False):
+    """The spin benchmark of that build: every spin timed inside the game.
+    Returns its figures; with watch_memory, also the resident memory after a
+    tenth of the spins and at the end, and the peak."""
     bench = os.path.join(build, 'bench', 'zand_bench')
     env = dict(os.environ, SDL_AUDIODRIVER='disk', SDL_DISKAUDIOFILE='/dev/null', QT_QPA_PLATFORM='xcb',
                XDG_CACHE_HOME=os.path.join(os.path.dirname(bench), 'bench-cache'))
     hogs = [subprocess.Popen([sys.executable, '-c', 'while True: pass']) for _ in range(2 if loaded else 0)]
+    memory = []
     try:
-        out = subprocess.run([bench, str(spins), '--screen', screen, '--idle', '1'], env=env,
-                             capture_output=True, text=True, timeout=600).stdout
+        proc = subprocess.Popen([bench, str(spins), '--screen', screen, '--idle', '1'], env=env,
+                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        while watch_memory and proc.poll() is None:
+            memory.append((time.monotonic(), status(proc.pid, 'VmRSS'), status(proc.pid, 'VmHWM')))
+            time.sleep(1)
+        out = proc.communicate(timeout=600 + 2 * spins)[0]
     finally:
         for hog in hogs:
             hog.kill()
             hog.wait()
-    match = re.search(r'wall time \(ms\)\s+([\d.]+)\s+([\d.]+)', out)
-    return (float(match.group(1)), float(match.group(2))) if match else (None, None)
+    figures = {}
+    for key, pattern in (('spin', r'wall time \(ms\)'), ('spin CPU', r'CPU load, process \(%\)')):
+        match = re.search(pattern + r'\s+([\d.]+)\s+([\d.]+)', out)
+        if match:
+            figures[f'{key} median'], figures[f'{key} worst'] = float(match.group(1)), float(match.group(2))
+    memory = [m for m in memory if m[1] > 0]
+    if memory:
+        start = memory[0][0] + 0.1 * (memory[-1][0] - memory[0][0])
+        early = next(m for m in memory if m[0] >= start)
+        figures.update({'memory after a tenth (MB)': early[1], 'memory at the end (MB)': memory[-1][1],
+                        'peak (MB)': max(m[2] for m in memory)})
+    return figures
 
 # ---------------------------------------------------------------- report
 
@@ -482,7 +539,7 @@ def fmt(value, digits=1):
     return '-' if value is None else f'{value:.{digits}f}'
 
 
-def report(results, labels):
+def report(results, labels, args):
     rows = []
 
     def row(name, goal, values, met=None, digits=1):
@@ -511,10 +568,19 @@ def report(results, labels):
     row('stall, spinning with music (ms)', '', get('longest game-thread stall, spinning with music (ms)'))
     row('stall, idle, track changes (ms)', '<= 20', get('longest game-thread stall, idle, track changes (ms)'), lambda v: v <= 20)
     row('stall, spinning, track changes (ms)', '<= 20', get('longest game-thread stall, spinning, track changes (ms)'), lambda v: v <= 20)
-    row('spin (zand_bench), median (ms)', '~1175', get('spin median (ms)'))
-    row('spin (zand_bench), slowest (ms)', '<= 1185', get('spin worst (ms)'), lambda v: v <= 1185)
-    row('spin under load, median (ms)', '~1175', get('loaded spin median (ms)'))
-    row('spin under load, slowest (ms)', '<= 1185', get('loaded spin worst (ms)'), lambda v: v <= 1185)
+    row('first frame (ms)', '<= 300', get('first frame (ms)'), lambda v: v <= 300, 0)
+    row('spin (zand_bench), median (ms)', '~1175', get('spin spin median'))
+    row('spin (zand_bench), slowest (ms)', '<= 1185', get('spin spin worst'), lambda v: v <= 1185)
+    row('CPU while spinning, median (% of a core)', '<= 10', get('spin spin CPU median'), lambda v: v <= 10)
+    row('spin under load, median (ms)', '~1175', get('loaded spin spin median'))
+    row('spin under load, slowest (ms)', '<= 1185', get('loaded spin spin worst'), lambda v: v <= 1185)
+    if any(results[l].get('growth peak (MB)') for l in labels):
+        row(f'memory after a tenth of {args.growth_spins} spins (MB)', '', get('growth memory after a tenth (MB)'))
+        row(f'memory after {args.growth_spins} spins (MB)', '', get('growth memory at the end (MB)'))
+        row('  growth (MB)', '<= 0.5', [None if (results[l].get('growth memory at the end (MB)') is None) else
+                                   results[l]['growth memory at the end (MB)'] - results[l]['growth memory after a tenth (MB)']
+                                   for l in labels], lambda v: v <= 0.5)
+        row(f'peak memory over {args.growth_spins} spins (MB)', '<= 80', get('growth peak (MB)'), lambda v: v <= 80)
 
     width = max(len(r[0]) for r in rows)
     print(f"\n{'':{width}}  {'goal':>15}  " + '  '.join(f'{l:>10}' for l in labels) + '  verdict')
@@ -536,6 +602,8 @@ def main():
     parser.add_argument('--load-seconds', type=float, default=15)
     parser.add_argument('--track-seconds', type=float, default=20)
     parser.add_argument('--bench-spins', type=int, default=20)
+    parser.add_argument('--growth-spins', type=int, default=0,
+                        help='also play this many spins, watching the memory (2000 take 40 minutes a build)')
     parser.add_argument('--smoke', action='store_true',
                         help='every phase, as briefly as it goes: that the benchmark runs, no figures to keep')
     args = parser.parse_args()
@@ -574,13 +642,17 @@ def main():
     each(lambda l: track_changes(games[l], themes[l][1], capture(l, 'short'), x11, args), 'track changes')
 
     def spins(l, loaded):
-        m, w = zand_bench(builds[l], args.screen, args.bench_spins, loaded)
         prefix = 'loaded spin' if loaded else 'spin'
-        return {f'{prefix} median (ms)': m, f'{prefix} worst (ms)': w}
+        figures = zand_bench(builds[l], args.screen, args.bench_spins, loaded)
+        return {f'{prefix} {k}': v for k, v in figures.items()}
     each(lambda l: spins(l, False), 'zand_bench')
     each(lambda l: spins(l, True), 'zand_bench under load')
+    if args.growth_spins:
+        each(lambda l: {f'growth {k}': v for k, v in
+                        zand_bench(builds[l], args.screen, args.growth_spins, False, True).items()},
+             f'{args.growth_spins} spins')
 
-    report(results, labels)
+    report(results, labels, args)
     shutil.rmtree(work, ignore_errors=True)
 
 
