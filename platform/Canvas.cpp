@@ -69,7 +69,11 @@ void Canvas::copy(const QImage &picture, const QRect &source, const QRect &targe
     const QRect clipped = source & picture.rect();
     if (clipped.isEmpty() || target.isEmpty())
         return;
-    if (clipped != source || !PreparedPictures::preparable(picture)) {
+    // The whole machine, drawn only when everything is drawn anew, is not
+    // worth keeping a scaled copy of.
+    const bool large = 2 * qint64(target.width()) * target.height()
+        > qint64(m_image.width()) * m_image.height();
+    if (clipped != source || !PreparedPictures::preparable(picture) || (large && target.size() != source.size())) {
         paintCopy(picture, source, clipped, target, mode);
         return;
     }

@@ -6,9 +6,9 @@ namespace zand {
 
 namespace {
 
-// A theme may bring big pictures; what is prepared for one screen stays well
-// under this, and going past it means the pictures themselves changed.
-constexpr qsizetype ByteBudget = 48 * 1024 * 1024;
+// What the lights and reels need on the largest screens stays well under
+// this; going past it means the pictures themselves changed.
+constexpr qsizetype ByteBudget = 32 * 1024 * 1024;
 
 } // namespace
 
