@@ -228,6 +228,12 @@ class Capture:
             time.sleep(0.05)
         return False
 
+    def device_buffer(self):
+        """The device's buffer, in seconds: each growth of the file is one
+        buffer, written as it is mixed."""
+        grown = sorted(g for _, g in self.gaps(1.0))
+        return grown[len(grown) // 2] / BYTES_PER_SECOND if grown else 1024 / 44100
+
     def first_sound_after(self, offset, since, timeout=2.0):
         """Wall time from `since` until a sample louder than silence appears
         after byte `offset`."""
@@ -402,9 +408,7 @@ def session(game, directory, capture, x11, args, xserver):
     while time.monotonic() < deadline and not (capture.size() and capture.loudest(max(0, capture.size() - BYTES_PER_SECOND)) > AUDIBLE):
         time.sleep(0.05)
     time.sleep(2)
-    # Each growth of the file is one device buffer, written as it is mixed.
-    grown = sorted(g for _, g in capture.gaps(1.0))
-    period = grown[len(grown) // 2] / BYTES_PER_SECOND if grown else 1024 / 44100
+    period = capture.device_buffer()
     r['device buffer (frames)'] = period * 44100
     r['idle, music on'] = cpu_window(game.pid, args.window, [xserver])
 
@@ -467,8 +471,7 @@ def latency_running(game, directory, capture, x11, args):
     deadline = time.monotonic() + 30
     while time.monotonic() < deadline and capture.size() < 2 * BYTES_PER_SECOND:
         time.sleep(0.1)
-    grown = sorted(g for _, g in capture.gaps(1.0))
-    period = grown[len(grown) // 2] / BYTES_PER_SECOND if grown else 1024 / 44100
+    period = capture.device_buffer()
     latencies = effect_latencies(capture, x11, args, period)
     game.stop()
     return {'effect latency, music playing (ms)': latencies}

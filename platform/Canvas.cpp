@@ -82,31 +82,43 @@ void Canvas::copy(const QImage &picture, const QRect &source, const QRect &targe
     blit(ready.image, ready.source, target.topLeft() + m_origin, mode);
 }
 
-// Row by row on the game's own thread: a painter would hand tall pictures to
-// helper threads, which costs more than the copy itself.
-void Canvas::blit(const QImage &picture, const QRect &source, QPoint at, CopyMode mode)
+namespace {
+
+// Copies `size` pixels of `from` at `fromAt` onto `to` at `at`, row by row,
+// clipped to `to`; returns the rectangle of `to` that changed. Both images
+// hold 32-bit pixels.
+QRect copyRows(const QImage &from, QPoint fromAt, QImage &to, QPoint at, QSize size, Canvas::CopyMode mode)
 {
-    const QRect target = QRect(at, source.size()) & m_image.rect();
-    if (target.isEmpty())
-        return;
-    const QPoint from = source.topLeft() + (target.topLeft() - at);
+    const QRect target = QRect(at, size) & to.rect();
+    const QPoint start = fromAt + (target.topLeft() - at);
     const int width = target.width();
     for (int row = 0; row < target.height(); ++row) {
-        const auto *in = reinterpret_cast<const QRgb *>(picture.constScanLine(from.y() + row)) + from.x();
-        auto *out = reinterpret_cast<QRgb *>(m_image.scanLine(target.top() + row)) + target.left();
+        const auto *in = reinterpret_cast<const QRgb *>(from.constScanLine(start.y() + row)) + start.x();
+        auto *out = reinterpret_cast<QRgb *>(to.scanLine(target.top() + row)) + target.left();
         switch (mode) {
-        case CopyMode::Plain:
+        case Canvas::CopyMode::Plain:
             std::memcpy(out, in, width * sizeof(QRgb));
             break;
-        case CopyMode::And:
+        case Canvas::CopyMode::And:
             std::transform(in, in + width, out, out, std::bit_and<QRgb>());
             break;
-        case CopyMode::Or:
+        case Canvas::CopyMode::Or:
             std::transform(in, in + width, out, out, std::bit_or<QRgb>());
             break;
         }
     }
-    touched(target);
+    return target;
+}
+
+} // namespace
+
+// Row by row on the game's own thread: a painter would hand tall pictures to
+// helper threads, which costs more than the copy itself.
+void Canvas::blit(const QImage &picture, const QRect &source, QPoint at, CopyMode mode)
+{
+    const QRect changed = copyRows(picture, source.topLeft(), m_image, at, source.size(), mode);
+    if (!changed.isEmpty())
+        touched(changed);
 }
 
 // Pictures that must be blended, or whose source reaches past their edge.
@@ -222,12 +234,7 @@ void Canvas::paintEvent(QPaintEvent *event)
             painter.drawImage(area.topLeft(), m_image, area);
             continue;
         }
-        const QRect target = area.translated(offset) & window->rect();
-        const QPoint from = target.topLeft() - offset;
-        for (int row = 0; row < target.height(); ++row)
-            std::memcpy(reinterpret_cast<QRgb *>(window->scanLine(target.top() + row)) + target.left(),
-                        reinterpret_cast<const QRgb *>(m_image.constScanLine(from.y() + row)) + from.x(),
-                        target.width() * sizeof(QRgb));
+        copyRows(m_image, area.topLeft(), *window, area.topLeft() + offset, area.size(), CopyMode::Plain);
     }
 }
 
