@@ -1,11 +1,11 @@
 #include "Controls.h"
 
-#include "app/MusicBox.h"
+#include "audio/MusicBox.h"
 #include "game/Config.h"
 #include "game/GameState.h"
 #include "game/Layout.h"
 #include "game/Saturating.h"
-#include "platform/SoundBoard.h"
+#include "audio/SoundBoard.h"
 #include "reels/Nudger.h"
 #include "reels/Payout.h"
 #include "reels/ReelSpinner.h"

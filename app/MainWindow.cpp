@@ -1,7 +1,7 @@
 #include "MainWindow.h"
 
 #include "app/Controls.h"
-#include "app/MusicBox.h"
+#include "audio/MusicBox.h"
 #include "app/WindowFit.h"
 #include "bonus/BonusScreen.h"
 #include "game/Prizes.h"
@@ -11,7 +11,7 @@
 #include "platform/DeviceScreen.h"
 #include "platform/HelpKey.h"
 #include "platform/HelpViewer.h"
-#include "platform/SoundBoard.h"
+#include "audio/SoundBoard.h"
 #include "reels/Nudger.h"
 #include "reels/Payout.h"
 #include "reels/ReelSpinner.h"

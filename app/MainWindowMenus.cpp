@@ -2,7 +2,7 @@
 #include "MainWindow.h"
 
 #include "app/Controls.h"
-#include "app/MusicBox.h"
+#include "audio/MusicBox.h"
 #include "dialogs/BorrowDialog.h"
 #include "dialogs/PayoffChart.h"
 #include "dialogs/SlotDialog.h"

@@ -4,7 +4,7 @@
 #include "platform/Browser.h"
 #include "platform/EventClock.h"
 #include "platform/HelpWindow.h"
-#include "platform/SdlAudio.h"
+#include "audio/SdlAudio.h"
 #include "platform/SignalWatcher.h"
 
 #include <QApplication>

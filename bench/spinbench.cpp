@@ -10,11 +10,11 @@
 
 #include "game/GameState.h"
 #include "MainWindowProbe.h"
-#include "app/MusicBox.h"
+#include "audio/MusicBox.h"
 #include "platform/Browser.h"
 #include "platform/EventClock.h"
 #include "platform/HelpWindow.h"
-#include "platform/SdlAudio.h"
+#include "audio/SdlAudio.h"
 #include "reels/ReelSpinner.h"
 #include "screen/Lights.h"
 

@@ -6,7 +6,7 @@
 #include "game/Random.h"
 #include "game/Saturating.h"
 #include "platform/Canvas.h"
-#include "platform/SoundBoard.h"
+#include "audio/SoundBoard.h"
 #include "screen/BonusView.h"
 
 #include <QCloseEvent>

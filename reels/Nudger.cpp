@@ -3,7 +3,7 @@
 #include "game/GameState.h"
 #include "game/Saturating.h"
 #include "game/Strips.h"
-#include "platform/SoundBoard.h"
+#include "audio/SoundBoard.h"
 #include "reels/Pacing.h"
 #include "reels/Payout.h"
 #include "screen/Lights.h"

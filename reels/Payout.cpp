@@ -4,7 +4,7 @@
 #include "game/GameState.h"
 #include "game/Saturating.h"
 #include "game/SpinResult.h"
-#include "platform/SoundBoard.h"
+#include "audio/SoundBoard.h"
 #include "reels/Pacing.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"

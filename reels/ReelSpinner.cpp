@@ -4,7 +4,7 @@
 #include "game/Saturating.h"
 #include "game/SpinResult.h"
 #include "platform/Clock.h"
-#include "platform/SoundBoard.h"
+#include "audio/SoundBoard.h"
 #include "screen/Pictures.h"
 #include "screen/ReelAnimator.h"
 

@@ -2,10 +2,10 @@
 
 #include "app/Controls.h"
 #include "app/MainWindow.h"
-#include "app/MusicBox.h"
+#include "audio/MusicBox.h"
 #include "game/SavedGame.h"
 #include "platform/Canvas.h"
-#include "platform/SoundBoard.h"
+#include "audio/SoundBoard.h"
 #include "reels/Nudger.h"
 #include "reels/Payout.h"
 #include "reels/ReelSpinner.h"

@@ -15,7 +15,7 @@
 #include "game/Random.h"
 #include "platform/Canvas.h"
 #include "platform/DeviceScreen.h"
-#include "platform/SoundBoard.h"
+#include "audio/SoundBoard.h"
 #include "reels/Payout.h"
 #include "screen/Pictures.h"
 

@@ -2,7 +2,7 @@
 // audio driver, which writes the mixed stream to a file, and listens to that
 // file. Songs are synthesised into a cache directory of the test's own.
 
-#include "platform/SdlAudio.h"
+#include "audio/SdlAudio.h"
 
 #include <QDataStream>
 #include <QDir>

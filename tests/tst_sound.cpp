@@ -6,11 +6,11 @@
 #include "ScreenProbe.h"
 
 #include "app/Controls.h"
-#include "app/MusicBox.h"
+#include "audio/MusicBox.h"
 #include "bonus/BonusScreen.h"
 #include "platform/Canvas.h"
-#include "platform/SdlAudio.h"
-#include "platform/SoundBoard.h"
+#include "audio/SdlAudio.h"
+#include "audio/SoundBoard.h"
 #include "reels/Payout.h"
 
 #include <QAction>

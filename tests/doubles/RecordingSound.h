@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Clock.h"
-#include "platform/SoundOutput.h"
+#include "audio/SoundOutput.h"
 
 #include <QFileInfo>
 #include <QStringList>

@@ -4,7 +4,7 @@
 #include "game/Config.h"
 #include "game/GameState.h"
 #include "platform/Clock.h"
-#include "platform/SoundOutput.h"
+#include "audio/SoundOutput.h"
 
 #include <QFile>
 
