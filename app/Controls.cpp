@@ -2,9 +2,8 @@
 
 #include "audio/MusicBox.h"
 #include "game/Config.h"
-#include "game/GameState.h"
+#include "game/Machine.h"
 #include "game/Layout.h"
-#include "game/Saturating.h"
 #include "audio/SoundBoard.h"
 #include "reels/Nudger.h"
 #include "reels/Payout.h"
@@ -16,10 +15,10 @@
 
 namespace zand {
 
-Controls::Controls(const Config &config, GameState &state, Parts parts, QObject *parent)
+Controls::Controls(const Config &config, Machine &machine, Parts parts, QObject *parent)
     : QObject(parent)
     , m_config(config)
-    , m_state(state)
+    , m_machine(machine)
     , m_parts(parts)
 {
 }
@@ -39,7 +38,7 @@ bool Controls::inZone(QPoint p, const QRect &zone) const
 void Controls::mousePressed(QPoint p)
 {
     // Nudges only between spins: never inside a running spin or nudge.
-    if (m_state.nudgeMode && m_state.nudges > 0 && m_state.controlsOpen()) {
+    if (m_machine.nudgeOffered()) {
         for (int reel = 0; reel < 3; ++reel) {
             if (inZone(p, Layout::nudgeLight(reel))) {
                 nudge(reel);
@@ -47,7 +46,7 @@ void Controls::mousePressed(QPoint p)
             }
         }
     }
-    if (m_state.controlsOpen()) {
+    if (m_machine.controlsOpen()) {
         if (inZone(p, Layout::BetOneButton))
             betOne();
         else if (inZone(p, Layout::BetMaxButton))
@@ -55,10 +54,9 @@ void Controls::mousePressed(QPoint p)
         else if (inZone(p, Layout::SpinButton))
             spin();
     }
-    if (inZone(p, Layout::BadgeZone) && m_state.controlsOpen())
+    if (inZone(p, Layout::BadgeZone) && m_machine.controlsOpen())
         betOne();
-    if (m_state.nudges <= 0) {
-        m_state.nudgeMode = false;
+    if (m_machine.state().nudges <= 0) {
         m_parts.lights.nudgeLights.stop();
         m_parts.view.drawNudgeLights(false);
     }
@@ -72,7 +70,7 @@ void Controls::mousePressed(QPoint p)
 
 void Controls::keyPressed(int key)
 {
-    if (!m_state.controlsOpen())
+    if (!m_machine.controlsOpen())
         return;
     switch (key) {
     case Qt::Key_Return:
@@ -94,64 +92,54 @@ void Controls::keyPressed(int key)
 void Controls::showLineLightsByBet()
 {
     for (int line = 1; line <= 3; ++line)
-        m_parts.view.drawLineLight(line, m_state.bet >= line);
+        m_parts.view.drawLineLight(line, m_machine.state().bet >= line);
 }
 
 void Controls::betOne()
 {
-    if (m_state.credits < 1) {
+    if (m_machine.busy())
+        return;
+    if (m_machine.state().credits < 1) {
         if (m_notify)
             m_notify(QStringLiteral("You are out of credits...better borrow some!"));
         return;
     }
     m_parts.lights.winLines.stop();
     m_parts.sound.playCoin();
-    m_state.bet += 1;
-    addTo(m_state.credits, -1);
-    m_parts.view.showCredits();
-    m_parts.view.showBet();
+    m_machine.placeCoin();
     showLineLightsByBet();
-    if (m_state.bet == 3)
+    if (m_machine.state().bet == 3)
         spin();
 }
 
 void Controls::betMax()
 {
-    while (m_state.credits >= 1 && m_state.bet < 3) {
-        m_state.bet += 1;
-        addTo(m_state.credits, -1);
+    if (m_machine.busy())
+        return;
+    while (m_machine.state().bet < 3 && m_machine.placeCoin()) {
         showLineLightsByBet();
-        m_parts.view.showCredits();
-        m_parts.view.showBet();
         m_parts.sound.playCoin();
     }
-    if (m_state.bet == 3)
+    if (m_machine.state().bet == 3)
         spin();
 }
 
 void Controls::spin()
 {
-    GameState &s = m_state;
+    if (m_machine.busy())
+        return;
     MachineView &view = m_parts.view;
     m_parts.music.servePending();
-    if (s.bet == 0 && s.lastBet > 0 && s.credits >= s.lastBet) {
-        s.bet = s.lastBet;
-        addTo(s.credits, -s.lastBet);
-        view.showCredits();
-        view.showBet();
-    }
-    if (s.bet <= 0) {
+    if (!m_machine.takeBet()) {
         if (m_notify)
             m_notify(QStringLiteral("No bet was placed!"));
         return;
     }
     m_parts.lights.stopAll();
-    s.lineWon = {};
     for (int line = 1; line <= 3; ++line)
         view.drawLineLight(line, true);
     view.drawMarquee(true);
     view.drawTitleGlass(true);
-    s.spinInProgress = true;
     emit busyChanged(true);
     view.drawButton(MachineView::Button::BetOne, false);
     view.drawButton(MachineView::Button::BetMax, false);
@@ -159,12 +147,15 @@ void Controls::spin()
     view.drawBadge(true);
     view.drawNudgeLights(false);
 
-    m_parts.spinner.spinReels();
-    m_parts.payout.evaluateLines(s.bet);
+    m_parts.spinner.spinReels([this] {
+        m_parts.payout.evaluateLines(m_machine.state().bet, [this] { spinEnded(); });
+    });
+}
 
-    s.lastBet = s.bet;
-    s.bet = 0;
-    s.spinInProgress = false;
+void Controls::spinEnded()
+{
+    m_machine.endTurn();
+    MachineView &view = m_parts.view;
     view.drawButton(MachineView::Button::BetOne, true);
     view.drawButton(MachineView::Button::BetMax, true);
     view.drawButton(MachineView::Button::Spin, true);
@@ -176,9 +167,10 @@ void Controls::spin()
 
 void Controls::nudge(int reel)
 {
+    if (!m_machine.nudgeOffered())
+        return;
     emit busyChanged(true);
-    m_parts.nudger.nudgeReel(reel);
-    emit busyChanged(false);
+    m_parts.nudger.nudgeReel(reel, [this] { emit busyChanged(false); });
 }
 
 } // namespace zand

@@ -15,8 +15,8 @@ class Nudger;
 class Payout;
 class ReelSpinner;
 class SoundBoard;
+class Machine;
 struct Config;
-struct GameState;
 
 // The player's hands on the machine: the click zones on the picture, the
 // keys, the two bet commands and the spin driver that carries a spin from
@@ -37,7 +37,7 @@ public:
         MusicBox &music;
     };
 
-    Controls(const Config &config, GameState &state, Parts parts, QObject *parent = nullptr);
+    Controls(const Config &config, Machine &machine, Parts parts, QObject *parent = nullptr);
 
     // Shows a notice to the player (an information box with one OK button).
     void setNotifier(std::function<void(const QString &)> notify);
@@ -57,11 +57,12 @@ signals:
 
 private:
     void nudge(int reel);
+    void spinEnded();
     void showLineLightsByBet();
     bool inZone(QPoint p, const QRect &zone) const;
 
     const Config &m_config;
-    GameState &m_state;
+    Machine &m_machine;
     Parts m_parts;
     std::function<void(const QString &)> m_notify;
 };

@@ -38,7 +38,6 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
     m_random.seed(Random::timeOfDaySeed());
     m_config.appPath = m_platform.appPath;
     m_config.exeBaseName = Config::baseNameOf(m_platform.exeFileName);
-    m_state.spinInProgress = true;
     m_config.readTestingIni();
     // An empty title stays empty: the window system would show the
     // program's name for no caption at all.
@@ -61,20 +60,21 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
     Pictures::report(m_pictures.warnings);
 
     setCentralWidget(m_canvas);
-    m_view = std::make_unique<MachineView>(*m_canvas, m_config, m_state, m_pictures);
+    m_view = std::make_unique<MachineView>(*m_canvas, m_config, m_machine, m_pictures);
     m_animator = std::make_unique<ReelAnimator>(*m_view, m_pictures);
-    m_sound = std::make_unique<SoundBoard>(m_config, m_state, m_platform.sound, m_platform.clock);
-    m_lights = std::make_unique<Lights>(*m_view, m_state, m_random);
-    m_music = std::make_unique<MusicBox>(m_config, m_state, m_platform.music);
+    m_sound = std::make_unique<SoundBoard>(m_config, m_session, m_platform.sound);
+    m_lights = std::make_unique<Lights>(*m_view, m_machine, m_random);
+    m_music = std::make_unique<MusicBox>(m_config, m_session, m_platform.music);
     m_music->setErrorHandler([this](const QString &text) { showError(text); });
-    m_spinner = std::make_unique<ReelSpinner>(*m_animator, m_state, m_pictures, m_random,
-                                              m_platform.clock, *m_sound);
-    m_payout = std::make_unique<Payout>(*m_view, *m_lights, m_state, *m_sound, m_platform.clock);
+    m_spinner = std::make_unique<ReelSpinner>(*m_animator, m_machine, m_session, m_pictures,
+                                              m_random, m_platform.clock, *m_sound);
+    m_payout = std::make_unique<Payout>(*m_view, *m_lights, m_machine, m_session, *m_sound,
+                                        m_platform.clock);
     m_payout->setBonusGame([this] { playBonusGame(); });
-    m_nudger = std::make_unique<Nudger>(*m_animator, *m_view, *m_lights, m_state, *m_payout,
-                                        *m_sound, m_platform.clock);
+    m_nudger = std::make_unique<Nudger>(*m_animator, *m_view, *m_lights, m_machine, m_session,
+                                        *m_payout, *m_sound, m_platform.clock);
     m_controls = std::make_unique<Controls>(
-        m_config, m_state,
+        m_config, m_machine,
         Controls::Parts{*m_view, *m_lights, *m_spinner, *m_payout, *m_nudger, *m_sound, *m_music});
     m_controls->setNotifier([this](const QString &text) { showInformation(text); });
     connect(m_controls.get(), &Controls::busyChanged, this, &MainWindow::busyChanged);
@@ -90,16 +90,11 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
         showError(error);
 
     m_windowFit = std::make_unique<WindowFit>(*this, *screen);
-    m_state.bet = 0;
-    m_state.lastBet = 0;
-    m_state.musicOn = true;
-    m_state.soundOn = true;
 
     m_savedGames = std::make_unique<SavedGameFile>(
         m_platform.savedGamePath.isEmpty() ? SavedGameFile::defaultPath(m_config.exeBaseName)
                                            : m_platform.savedGamePath);
-    const SavedGameFile::Loaded loaded = m_savedGames->load(SavedGameFile::CurrentGameSlot);
-    m_state.record() = loaded.values;
+    const SavedGameFile::Loaded loaded = m_machine.load(*m_savedGames, SavedGameFile::CurrentGameSlot);
     // A saved game that exists but cannot be read is the player's: tell them,
     // play a fresh game, and never write over it.
     m_gameLoaded = !loaded.unreadable;
@@ -125,7 +120,7 @@ void MainWindow::startUpTick()
     m_startUpTimer.stop();
     m_music->start();
     m_sound->playWelcome();
-    m_state.spinInProgress = false;
+    m_machine.open();
 }
 
 void MainWindow::busyChanged(bool busy)
@@ -146,17 +141,21 @@ void MainWindow::busyChanged(bool busy)
 void MainWindow::playBonusGame()
 {
     const Prizes::Table prizes = Prizes::shuffled(m_random);
-    if (m_state.appClosing) {
-        BonusScreen::settle(m_state, m_random, prizes);
+    if (m_session.closing) {
+        BonusScreen::settle(m_machine, m_random, prizes);
         return;
     }
-    BonusScreen screen(m_config, m_state, m_random, *m_sound, prizes, this);
-    screen.exec();
+    // The screen pays the machine when it closes, and the payout goes on.
+    m_bonusScreen = std::make_unique<BonusScreen>(m_config, m_machine, m_session, m_random,
+                                                  *m_sound, prizes, this);
+    connect(m_bonusScreen.get(), &QDialog::finished, this,
+            [this] { m_bonusScreen.release()->deleteLater(); });
+    m_bonusScreen->open();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    m_state.appClosing = true;
+    m_session.closing = true;
     if (m_busy > 0) {
         // Let the running spin or nudge settle first; it closes the window.
         m_closeWaiting = true;
@@ -174,7 +173,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::closeUnattended()
 {
     m_unattended = true;
-    m_state.appClosing = true;
+    m_session.closing = true;
     dismissModalWindows();
     close();
 }
@@ -195,8 +194,8 @@ bool MainWindow::writeCurrentGame(QString *error)
     // A file that could not be read is kept as it is: nothing is written.
     if (!m_gameLoaded)
         return true;
-    if (!m_savedGames->save(SavedGameFile::CurrentGameSlot, QStringLiteral("CurrentGame"),
-                            m_state.record(), error))
+    if (!m_machine.save(*m_savedGames, SavedGameFile::CurrentGameSlot,
+                        QStringLiteral("CurrentGame"), error))
         return false;
     m_saveFailureShown = false;
     return true;

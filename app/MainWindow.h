@@ -2,7 +2,8 @@
 
 #include "app/Platform.h"
 #include "game/Config.h"
-#include "game/GameState.h"
+#include "game/Machine.h"
+#include "game/Session.h"
 #include "game/Random.h"
 #include "screen/Pictures.h"
 
@@ -15,6 +16,7 @@ class QAction;
 
 namespace zand {
 
+class BonusScreen;
 class Canvas;
 class Controls;
 class Lights;
@@ -79,7 +81,8 @@ private:
 
     Platform m_platform;
     Config m_config;
-    GameState m_state;
+    Machine m_machine;
+    Session m_session;
     Random m_random;
     Pictures m_pictures;
     Canvas *m_canvas; // owned by the window as its central widget
@@ -94,6 +97,7 @@ private:
     std::unique_ptr<Controls> m_controls;
     std::unique_ptr<SavedGameFile> m_savedGames;
     std::unique_ptr<WindowFit> m_windowFit;
+    std::unique_ptr<BonusScreen> m_bonusScreen;
     QTimer m_startUpTimer; // fires once, 250 ms after the window opens
     QList<QAction *> m_gameChangingActions;
     QAction *m_soundAction = nullptr;

@@ -25,20 +25,20 @@ void MainWindow::createMenus()
     m_gameChangingActions << file->addAction(QStringLiteral("&Save Game"), this, &MainWindow::saveGame);
     file->addSeparator();
     file->addAction(QStringLiteral("E&xit"), this, [this] {
-        m_state.appClosing = true;
+        m_session.closing = true;
         close();
     });
 
     QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
     m_soundAction = options->addAction(QStringLiteral("Sound"), this, [this] {
-        m_state.soundOn = !m_state.soundOn;
-        m_soundAction->setChecked(m_state.soundOn);
+        m_session.soundOn = !m_session.soundOn;
+        m_soundAction->setChecked(m_session.soundOn);
     });
     m_soundAction->setCheckable(true);
     m_soundAction->setChecked(true);
     m_musicAction = options->addAction(QStringLiteral("Music"), this, [this] {
         m_music->toggle();
-        m_musicAction->setChecked(m_state.musicOn);
+        m_musicAction->setChecked(m_session.musicOn);
     });
     m_musicAction->setCheckable(true);
     m_musicAction->setChecked(true);
@@ -61,14 +61,12 @@ void MainWindow::createMenus()
 
 void MainWindow::newGame()
 {
-    m_state.startNewGame();
-    m_canvas->repaintNow();
+    m_machine.newGame();
 }
 
 void MainWindow::openGame()
 {
     runSlotDialog(SlotDialogMode::Open);
-    m_canvas->repaintNow();
 }
 
 void MainWindow::saveGame()
@@ -78,23 +76,22 @@ void MainWindow::saveGame()
 
 void MainWindow::runSlotDialog(SlotDialogMode mode)
 {
-    SlotDialog dialog(mode, *m_savedGames, m_state.record(), m_config.gameTitle, m_platform.help, this);
+    SlotDialog dialog(mode, *m_savedGames, m_machine.record(), m_config.gameTitle, m_platform.help, this);
     connect(m_controls.get(), &Controls::busyChanged, &dialog, [&] { dialog.setSlotsEnabled(m_busy == 0); });
     dialog.exec();
-    m_state.record() = dialog.game();
+    if (dialog.game() != m_machine.record())
+        m_machine.restore(dialog.game());
 }
 
 void MainWindow::borrow()
 {
-    BorrowDialog dialog(m_config, m_state, m_pictures, this);
+    BorrowDialog dialog(m_config, m_machine, m_pictures, this);
     dialog.exec();
-    // The credit display shows the balance the player left the dialog with.
-    m_canvas->repaintNow();
 }
 
 void MainWindow::showStatistics()
 {
-    StatisticsDialog statistics(m_state.record(), this);
+    StatisticsDialog statistics(m_machine.record(), this);
     statistics.exec();
 }
 

@@ -1,7 +1,7 @@
 #include "MusicBox.h"
 
 #include "game/Config.h"
-#include "game/GameState.h"
+#include "game/Session.h"
 #include "game/Playlist.h"
 
 #include <QFile>
@@ -10,10 +10,10 @@
 
 namespace zand {
 
-MusicBox::MusicBox(const Config &config, GameState &state, MusicOutput &output, QObject *parent)
+MusicBox::MusicBox(const Config &config, Session &session, MusicOutput &output, QObject *parent)
     : QObject(parent)
     , m_config(config)
-    , m_state(state)
+    , m_session(session)
     , m_output(output)
 {
     for (int n = 0; n < Playlist::Tracks; ++n) {
@@ -42,7 +42,7 @@ void MusicBox::chooseNext()
 
 void MusicBox::start()
 {
-    if (!m_state.musicOn)
+    if (!m_session.musicOn)
         return;
     m_track = -1;
     chooseNext();
@@ -51,7 +51,7 @@ void MusicBox::start()
 void MusicBox::servePending()
 {
     // A track that comes due while the music is off waits for Music on.
-    if (!m_state.musicOn || m_track < Playlist::Pending)
+    if (!m_session.musicOn || m_track < Playlist::Pending)
         return;
     while (m_track >= Playlist::Pending)
         m_track -= Playlist::Pending;
@@ -87,8 +87,8 @@ void MusicBox::ended(MusicOutput::Ending ending)
 
 void MusicBox::toggle()
 {
-    m_state.musicOn = !m_state.musicOn;
-    if (!m_state.musicOn) {
+    m_session.musicOn = !m_session.musicOn;
+    if (!m_session.musicOn) {
         m_output.close();
         return;
     }

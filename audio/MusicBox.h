@@ -12,7 +12,7 @@
 namespace zand {
 
 struct Config;
-struct GameState;
+struct Session;
 
 // The background music: the theme's five MIDI tracks played one after
 // another in a cycle. The end of a track only marks the next one as pending;
@@ -24,7 +24,7 @@ class MusicBox : public QObject
     Q_OBJECT
 
 public:
-    MusicBox(const Config &config, GameState &state, MusicOutput &output,
+    MusicBox(const Config &config, Session &session, MusicOutput &output,
              QObject *parent = nullptr);
 
     // Shows the player's error when a track cannot be opened.
@@ -46,7 +46,7 @@ private:
     void play(int track);
 
     const Config &m_config;
-    GameState &m_state;
+    Session &m_session;
     MusicOutput &m_output;
     std::array<QString, 5> m_files;
     std::array<bool, 5> m_unplayable{};

@@ -2,8 +2,7 @@
 
 #include "game/Assets.h"
 #include "game/Config.h"
-#include "game/GameState.h"
-#include "platform/Clock.h"
+#include "game/Session.h"
 #include "audio/SoundOutput.h"
 
 #include <QFile>
@@ -26,11 +25,10 @@ bool readWhole(const QString &path, QByteArray &into, QString *error)
 
 } // namespace
 
-SoundBoard::SoundBoard(const Config &config, GameState &state, SoundOutput &output, Clock &clock)
+SoundBoard::SoundBoard(const Config &config, const Session &session, SoundOutput &output)
     : m_config(config)
-    , m_state(state)
+    , m_session(session)
     , m_output(output)
-    , m_clock(clock)
 {
 }
 
@@ -49,7 +47,7 @@ QString SoundBoard::pathOf(const char *ending) const
 // Sounds are not played while a closing game settles its last spin.
 bool SoundBoard::silent() const
 {
-    return !m_state.soundOn || m_state.appClosing;
+    return !m_session.soundOn || m_session.closing;
 }
 
 void SoundBoard::playBuffer(const QByteArray &buffer)
@@ -91,11 +89,14 @@ void SoundBoard::playSafe()
 
 void SoundBoard::playWin()
 {
-    if (m_state.appClosing)
+    if (m_session.closing)
         return;
     m_output.playFile(pathOf(Assets::WinSound));
-    while (m_output.isPlaying() && !m_state.appClosing)
-        m_clock.pumpUntil(m_clock.ticks() + 10);
+}
+
+bool SoundBoard::playing() const
+{
+    return m_output.isPlaying();
 }
 
 } // namespace zand

@@ -5,10 +5,9 @@
 
 namespace zand {
 
-class Clock;
 class SoundOutput;
 struct Config;
-struct GameState;
+struct Session;
 
 // The machine's six sound effects. The reel stop and the count-up tick are
 // heard so often that they are read into memory once at start-up; the others
@@ -16,7 +15,7 @@ struct GameState;
 class SoundBoard
 {
 public:
-    SoundBoard(const Config &config, GameState &state, SoundOutput &output, Clock &clock);
+    SoundBoard(const Config &config, const Session &session, SoundOutput &output);
 
     // Reads the reel-stop and count-up sounds. On failure names the file in
     // *error; the game then goes on without those two sounds.
@@ -27,9 +26,10 @@ public:
     void playCoin();
     void playWelcome();
     void playSafe();
-    // Plays the win fanfare whatever the sound setting, and returns when it
-    // has ended (the window keeps handling events meanwhile).
+    // Plays the win fanfare whatever the sound setting; the count-up waits
+    // until it has ended.
     void playWin();
+    bool playing() const;
 
 private:
     QString pathOf(const char *ending) const;
@@ -38,9 +38,8 @@ private:
     bool silent() const;
 
     const Config &m_config;
-    GameState &m_state;
+    const Session &m_session;
     SoundOutput &m_output;
-    Clock &m_clock;
     QByteArray m_stopSound;
     QByteArray m_tallySound;
 };

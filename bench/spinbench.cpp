@@ -147,15 +147,14 @@ Sample measureIdle(double seconds)
 // rest while the reels turn and start again afterwards.
 Sample playSpin(MainWindow &window)
 {
-    GameState &state = probe(window).state();
     probe(window).lights().stopAll();
-    state.bet = 3;
+    probe(window).state().bet = 3;
+    QEventLoop landing;
     const Stopwatch watch;
-    probe(window).spinner().spinReels();
+    probe(window).spinner().spinReels([&landing] { landing.quit(); });
+    landing.exec();
     const Sample sample{watch.wallMs(), watch.processMs(), watch.threadMs()};
-    state.lastBet = state.bet;
-    state.bet = 0;
-    state.spinInProgress = false;
+    probe(window).machine().endTurn();
     probe(window).lights().startIdle();
     return sample;
 }
@@ -243,7 +242,7 @@ int main(int argc, char *argv[])
     window.show();
     // Past the start-up tick: music playing, controls open.
     runEventLoop(0.5);
-    if (probe(window).state().spinInProgress) {
+    if (!probe(window).machine().controlsOpen()) {
         std::fprintf(stderr, "zand_bench: the game did not start\n");
         return 1;
     }
@@ -267,7 +266,7 @@ int main(int argc, char *argv[])
     const Sample quiet = measureIdle(options->idleSeconds);
 
     report(samples, idle, quiet);
-    probe(window).state().appClosing = true;
+    probe(window).session().closing = true;
     window.close();
     return 0;
 }

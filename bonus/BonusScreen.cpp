@@ -1,10 +1,10 @@
 #include "BonusScreen.h"
 
 #include "game/Config.h"
-#include "game/GameState.h"
+#include "game/Machine.h"
 #include "game/Prizes.h"
 #include "game/Random.h"
-#include "game/Saturating.h"
+#include "game/Session.h"
 #include "platform/Canvas.h"
 #include "audio/SoundBoard.h"
 #include "screen/BonusView.h"
@@ -14,10 +14,12 @@
 
 namespace zand {
 
-BonusScreen::BonusScreen(const Config &config, GameState &state, Random &random,
-                         SoundBoard &sound, const Prizes::Table &prizes, QWidget *parent)
+BonusScreen::BonusScreen(const Config &config, Machine &machine, const Session &session,
+                         Random &random, SoundBoard &sound, const Prizes::Table &prizes,
+                         QWidget *parent)
     : QDialog(parent, Qt::FramelessWindowHint)
-    , m_state(state)
+    , m_machine(machine)
+    , m_session(session)
     , m_random(random)
     , m_sound(sound)
     , m_prizes(prizes)
@@ -48,15 +50,10 @@ BonusScreen::BonusScreen(const Config &config, GameState &state, Random &random,
 
 BonusScreen::~BonusScreen() = default;
 
-void BonusScreen::settle(GameState &state, Random &random, const Prizes::Table &prizes)
+void BonusScreen::settle(Machine &machine, Random &random, const Prizes::Table &prizes)
 {
-    const int prize = prizes[random.below(Prizes::Safes)];
-    if (prize == Prizes::SixNudges) {
-        addTo(state.nudges, Prizes::NudgesWon);
-        return;
-    }
-    addTo(state.bonusWon, prize);
-    addTo(state.spinWin, prize);
+    machine.payBonus(prizes[random.below(Prizes::Safes)]);
+    machine.closeVault();
 }
 
 QRect BonusScreen::safeRect(int safe) const
@@ -112,14 +109,12 @@ void BonusScreen::nextFrame()
 void BonusScreen::revealPrize()
 {
     const int prize = m_prizes[m_chosenSafe];
-    QString text;
-    if (prize == Prizes::SixNudges) {
-        addTo(m_state.nudges, Prizes::NudgesWon);
-        text = QStringLiteral("%1 Nudges").arg(Prizes::NudgesWon);
-    } else {
-        text = QString::number(prize);
-        m_bonusPrize = prize;
-    }
+    const QString text = prize == Prizes::SixNudges
+        ? QStringLiteral("%1 Nudges").arg(Prizes::NudgesWon)
+        : QString::number(prize);
+    // Nudges count at once; credits when the screen closes.
+    if (prize == Prizes::SixNudges)
+        m_machine.payBonus(prize);
     m_view->drawPrize(m_chosenSafe, text);
     m_prizeShown = true;
     closeTimer.start();
@@ -132,7 +127,7 @@ void BonusScreen::closeEvent(QCloseEvent *event)
     // closing does not wait for the player: a safe is picked as a key press
     // would, and its prize is shown and paid at once.
     event->ignore();
-    if (!m_state.appClosing)
+    if (!m_session.closing)
         return;
     if (!m_prizeShown) {
         if (m_chosenSafe == -1)
@@ -154,14 +149,15 @@ void BonusScreen::done(int result)
 {
     if (!m_prizeShown)
         return;
-    if (!m_paid) {
-        m_paid = true;
-        if (m_bonusPrize > 1)
-            addTo(m_state.bonusWon, m_bonusPrize);
-        addTo(m_state.spinWin, m_bonusPrize);
-    }
     closeTimer.stop();
     QDialog::done(result);
+    // Paid once the screen is down: the payout goes on from here.
+    if (!m_paid) {
+        m_paid = true;
+        if (m_prizes[m_chosenSafe] != Prizes::SixNudges)
+            m_machine.payBonus(m_prizes[m_chosenSafe]);
+        m_machine.closeVault();
+    }
 }
 
 } // namespace zand

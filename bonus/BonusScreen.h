@@ -13,26 +13,28 @@ namespace zand {
 
 class BonusView;
 class Canvas;
+class Machine;
 class Random;
 class SoundBoard;
 struct Config;
-struct GameState;
+struct Session;
 
 // The bonus screen: eight closed safes in a vault. The player opens one with
 // the mouse, or presses any key to have one picked at random; the safe opens,
-// its prize is written over it, and three seconds later the screen closes.
+// its prize is written over it, and three seconds later the screen closes
+// and the machine is paid.
 class BonusScreen : public QDialog
 {
     Q_OBJECT
 
 public:
-    BonusScreen(const Config &config, GameState &state, Random &random, SoundBoard &sound,
-                const Prizes::Table &prizes, QWidget *parent = nullptr);
+    BonusScreen(const Config &config, Machine &machine, const Session &session, Random &random,
+                SoundBoard &sound, const Prizes::Table &prizes, QWidget *parent = nullptr);
     ~BonusScreen() override;
 
     // Settles a bonus game without showing it (the game is closing): a safe
     // is picked at random, as a key press would, and its prize paid.
-    static void settle(GameState &state, Random &random, const Prizes::Table &prizes);
+    static void settle(Machine &machine, Random &random, const Prizes::Table &prizes);
 
     QRect safeRect(int safe) const; // on the screen
     QPoint pictureOrigin() const;
@@ -55,14 +57,14 @@ private:
     void nextFrame();
     void revealPrize();
 
-    GameState &m_state;
+    Machine &m_machine;
+    const Session &m_session;
     Random &m_random;
     SoundBoard &m_sound;
     Prizes::Table m_prizes;
     Canvas *m_canvas; // owned by the dialog as its child
     std::unique_ptr<BonusView> m_view;
     int m_chosenSafe = -1;
-    int m_bonusPrize = 0;
     int m_openFrame = 0;
     bool m_prizeShown = false;
     bool m_paid = false;

@@ -4,7 +4,7 @@
 #include "game/Assets.h"
 #include "game/Borrowing.h"
 #include "game/Config.h"
-#include "game/GameState.h"
+#include "game/Machine.h"
 #include "platform/Canvas.h"
 #include "platform/HelpViewer.h"
 #include "screen/MachineView.h"
@@ -47,12 +47,12 @@ QIcon chipIcon(const char *name)
 
 } // namespace
 
-BorrowDialog::BorrowDialog(const Config &config, GameState &state, const Pictures &pictures,
+BorrowDialog::BorrowDialog(const Config &config, Machine &machine, const Pictures &pictures,
                            QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint)
     , m_config(config)
-    , m_state(state)
+    , m_machine(machine)
     , m_pictures(pictures)
     , m_balances(new Canvas(this))
 {
@@ -145,9 +145,9 @@ void BorrowDialog::paintBalances()
     c.drawText(s(CreditsRight) - c.textWidth(credits, caption), s(CaptionTop), credits, caption,
                ink);
     c.drawText(s(BorrowedLeft), s(CaptionTop), QStringLiteral("Borrowed:"), caption, ink);
-    MachineView::drawNumber(c, m_pictures, m_config.layoutWidth, m_state.credits,
+    MachineView::drawNumber(c, m_pictures, m_config.layoutWidth, m_machine.state().credits,
                             s(CreditsRight), s(DigitsTop), false, true);
-    MachineView::drawNumber(c, m_pictures, m_config.layoutWidth, m_state.borrowed,
+    MachineView::drawNumber(c, m_pictures, m_config.layoutWidth, m_machine.state().borrowed,
                             s(BorrowedLeft), s(DigitsTop), true, false);
 }
 
@@ -155,13 +155,11 @@ void BorrowDialog::chipClicked(int amount)
 {
     const Borrowing::Mode mode =
         m_payBack->isChecked() ? Borrowing::Mode::PayBack : Borrowing::Mode::Borrow;
-    const Borrowing::Outcome outcome = Borrowing::settle(m_state, mode, amount);
+    const Borrowing::Outcome outcome = m_machine.borrow(mode, amount);
     if (outcome.refusal != Borrowing::Refusal::None) {
         inform(Borrowing::refusalText(outcome.refusal, amount));
         return;
     }
-    m_state.credits = outcome.credits;
-    m_state.borrowed = outcome.borrowed;
     m_balances->repaintNow();
 }
 

@@ -8,7 +8,7 @@ namespace zand {
 
 class Canvas;
 struct Config;
-struct GameState;
+class Machine;
 struct Pictures;
 
 // Borrow credits or pay them back, a chip at a time. Every click takes effect
@@ -18,7 +18,7 @@ class BorrowDialog : public QDialog
     Q_OBJECT
 
 public:
-    BorrowDialog(const Config &config, GameState &state, const Pictures &pictures,
+    BorrowDialog(const Config &config, Machine &machine, const Pictures &pictures,
                  QWidget *parent = nullptr);
 
 private:
@@ -31,7 +31,7 @@ private:
     void place(QWidget *control, const QRect &rect96);
 
     const Config &m_config;
-    GameState &m_state;
+    Machine &m_machine;
     const Pictures &m_pictures;
     Canvas *m_balances;
     QRadioButton *m_payBack = nullptr;

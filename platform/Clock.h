@@ -1,12 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+
+class QObject;
 
 namespace zand {
 
-// The millisecond tick counter, and the way the game's animations wait for
-// it: while they wait, pending window events are handled, so the window stays
-// responsive in the middle of a spin, a nudge or a count-up.
+// The millisecond tick counter, and how the game's animations take their
+// next step: each step is called from the event loop once the counter has
+// reached its deadline, so the window stays responsive between the frames
+// of a spin, a nudge or a count-up, and nothing waits inside a handler.
 class Clock
 {
 public:
@@ -15,12 +19,15 @@ public:
     // Milliseconds since an arbitrary start, wrapping like a 32-bit counter.
     virtual std::uint32_t ticks() const = 0;
 
-    // Handles the pending window events without waiting for more.
-    virtual void pumpEvents() = 0;
+    // Calls `step` once the counter reaches `deadline` (on the next turn of
+    // the event loop if it has already), unless `context` is gone by then.
+    virtual void at(std::uint32_t deadline, QObject *context, std::function<void()> step) = 0;
 
-    // Handles window events until the next one arrives or until the tick
-    // counter reaches `deadline`, whichever comes first. Never spins a core.
-    virtual void pumpUntil(std::uint32_t deadline) = 0;
+    // The step `milliseconds` from now.
+    void after(int milliseconds, QObject *context, std::function<void()> step)
+    {
+        at(ticks() + static_cast<std::uint32_t>(milliseconds), context, std::move(step));
+    }
 };
 
 // Milliseconds from `from` to `to` on a wrapping counter (negative if `to` is

@@ -1,7 +1,5 @@
 #include "EventClock.h"
 
-#include <QAbstractEventDispatcher>
-#include <QCoreApplication>
 #include <QTimer>
 
 #include <thread>
@@ -40,29 +38,24 @@ std::chrono::nanoseconds EventClock::untilDeadline(std::uint32_t deadline) const
                                     - now % NsPerTick);
 }
 
-void EventClock::pumpEvents()
+void EventClock::at(std::uint32_t deadline, QObject *context, std::function<void()> step)
 {
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
-void EventClock::pumpUntil(std::uint32_t deadline)
-{
-    pumpEvents();
-    std::chrono::nanoseconds left = untilDeadline(deadline);
-    if (left >= AlarmMargin) {
-        // The timer's only job is to wake the event loop; it rings between
-        // one and two milliseconds before the deadline.
-        QTimer alarm;
-        alarm.setTimerType(Qt::PreciseTimer);
-        alarm.setSingleShot(true);
-        alarm.start(std::chrono::duration_cast<std::chrono::milliseconds>(left) - 1ms);
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        left = untilDeadline(deadline);
-    }
-    // Window events wait at most this short stretch.
-    if (left > 0ns && left < AlarmMargin)
-        std::this_thread::sleep_for(left);
+    const std::chrono::nanoseconds left = untilDeadline(deadline);
+    const auto alarm = left >= AlarmMargin
+        ? std::chrono::duration_cast<std::chrono::milliseconds>(left) - 1ms
+        : 0ms;
+    QTimer::singleShot(alarm, Qt::PreciseTimer, context,
+                       [this, deadline, context, step = std::move(step)]() mutable {
+        const std::chrono::nanoseconds rest = untilDeadline(deadline);
+        if (rest >= AlarmMargin) {
+            // Rang far too early (the system clock was changed): ask again.
+            at(deadline, context, std::move(step));
+            return;
+        }
+        if (rest > 0ns)
+            std::this_thread::sleep_for(rest);
+        step();
+    });
 }
 
 } // namespace zand

@@ -1,10 +1,9 @@
 #include "Nudger.h"
 
-#include "game/GameState.h"
-#include "game/Saturating.h"
-#include "game/Strips.h"
 #include "audio/SoundBoard.h"
-#include "reels/Pacing.h"
+#include "game/Machine.h"
+#include "game/Session.h"
+#include "platform/Clock.h"
 #include "reels/Payout.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
@@ -12,65 +11,87 @@
 
 namespace zand {
 
-Nudger::Nudger(ReelAnimator &animator, MachineView &view, Lights &lights, GameState &state,
-               Payout &payout, SoundBoard &sound, Clock &clock)
+Nudger::Nudger(ReelAnimator &animator, MachineView &view, Lights &lights, Machine &machine,
+               const Session &session, Payout &payout, SoundBoard &sound, Clock &clock)
     : m_animator(animator)
     , m_view(view)
     , m_lights(lights)
-    , m_state(state)
+    , m_machine(machine)
+    , m_session(session)
     , m_payout(payout)
     , m_sound(sound)
     , m_clock(clock)
 {
 }
 
-void Nudger::nudgeReel(int reel)
+bool Nudger::nudgeReel(int reel, std::function<void()> done)
 {
-    GameState &s = m_state;
-    s.nudgeInProgress = true;
+    if (!m_machine.nudge(reel))
+        return false;
+    m_done = std::move(done);
+    m_reel = reel;
     m_lights.wild.stop();
     m_lights.nudgeLights.stop();
     m_lights.winLines.stop();
-    addTo(s.nudges, -1);
-    m_view.drawNudgeCounter();
-    s.nudgeMode = false;
-
-    const int newStop = Strips::wrap(s.reelStops[reel] - 1);
-    slide(reel, newStop);
-    s.reelStops[reel] = newStop;
-    m_sound.playStop();
-    bounce(reel);
-
-    // The nudge plays the last spin's lines; coins placed since stay placed.
-    m_payout.evaluateLines(s.lastBet);
-
-    if (s.nudges <= 0) {
-        s.nudgeMode = false;
-        m_lights.nudgeLights.stop();
-        m_view.drawNudgeLights(false);
-    }
-    s.nudgeInProgress = false;
+    m_animator.startSlide(reel, m_machine.state().reelStops[reel]);
+    m_frame = 0;
+    slideStep();
+    return true;
 }
 
-void Nudger::slide(int reel, int newStop)
+void Nudger::pause(int milliseconds, void (Nudger::*next)())
 {
-    m_animator.startSlide(reel, newStop);
-    for (int move = 0; move < ReelAnimator::SlideMoves && !m_state.appClosing; ++move) {
-        m_animator.slideFrame(move);
-        waitSeconds(m_clock, m_state, 0.05);
-    }
+    if (m_session.closing)
+        (this->*next)();
+    else
+        m_clock.after(milliseconds, this, [this, next] { (this->*next)(); });
 }
 
-void Nudger::bounce(int reel)
+void Nudger::slideStep()
 {
-    if (m_state.appClosing)
+    if (m_frame == ReelAnimator::SlideMoves || m_session.closing) {
+        landed();
         return;
-    m_animator.startNudgeBounce(reel);
-    for (int frame = 0; frame < ReelAnimator::NudgeBounceFrames; ++frame) {
-        m_animator.nudgeBounceFrame(frame);
-        waitSeconds(m_clock, m_state, 0.02);
     }
-    m_animator.endNudgeBounce();
+    m_animator.slideFrame(m_frame++);
+    pause(50, &Nudger::slideStep);
+}
+
+void Nudger::landed()
+{
+    m_sound.playStop();
+    if (m_session.closing) {
+        judge();
+        return;
+    }
+    m_animator.startNudgeBounce(m_reel);
+    m_frame = 0;
+    bounceStep();
+}
+
+void Nudger::bounceStep()
+{
+    if (m_frame == ReelAnimator::NudgeBounceFrames) {
+        m_animator.endNudgeBounce();
+        judge();
+        return;
+    }
+    m_animator.nudgeBounceFrame(m_frame++);
+    pause(20, &Nudger::bounceStep);
+}
+
+void Nudger::judge()
+{
+    // The nudge plays the last spin's lines; coins placed since stay placed.
+    m_payout.evaluateLines(m_machine.state().lastBet, [this] {
+        if (m_machine.state().nudges <= 0) {
+            m_lights.nudgeLights.stop();
+            m_view.drawNudgeLights(false);
+        }
+        m_machine.endTurn();
+        if (auto done = std::exchange(m_done, nullptr))
+            done();
+    });
 }
 
 } // namespace zand

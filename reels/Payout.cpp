@@ -1,24 +1,32 @@
 #include "Payout.h"
 
-#include "game/CountUp.h"
-#include "game/GameState.h"
-#include "game/Saturating.h"
-#include "game/SpinResult.h"
 #include "audio/SoundBoard.h"
-#include "reels/Pacing.h"
+#include "game/Machine.h"
+#include "game/Session.h"
+#include "platform/Clock.h"
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
 
+#include <algorithm>
+
 namespace zand {
 
-Payout::Payout(MachineView &view, Lights &lights, GameState &state, SoundBoard &sound,
-               Clock &clock)
+Payout::Payout(MachineView &view, Lights &lights, Machine &machine, const Session &session,
+               SoundBoard &sound, Clock &clock)
     : m_view(view)
     , m_lights(lights)
-    , m_state(state)
+    , m_machine(machine)
+    , m_session(session)
     , m_sound(sound)
     , m_clock(clock)
 {
+    // The vault's prize may come at once or when its screen closes.
+    connect(&m_machine, &Machine::phaseChanged, this, [this](Machine::Phase phase) {
+        if (m_awaitingBonus && phase != Machine::Phase::Bonus) {
+            m_awaitingBonus = false;
+            settle();
+        }
+    });
 }
 
 void Payout::setBonusGame(std::function<void()> bonusGame)
@@ -26,79 +34,85 @@ void Payout::setBonusGame(std::function<void()> bonusGame)
     m_bonusGame = std::move(bonusGame);
 }
 
-void Payout::evaluateLines(int linesBet)
+void Payout::evaluateLines(int linesBet, std::function<void()> done)
 {
-    present(evaluate(m_state.reelStops, linesBet), linesBet);
+    m_done = done ? std::move(done) : [this] { m_machine.endTurn(); };
+    m_machine.judge(linesBet);
+    const auto &lines = m_machine.result().lines;
+    if (std::any_of(lines.begin(), lines.end(), [](const auto &line) { return line.wild; }))
+        m_lights.wild.start();
+    settle();
 }
 
-void Payout::present(const SpinResult &result, int linesBet)
+void Payout::settle()
 {
-    GameState &s = m_state;
-    s.spinWin = 0;
-    s.nudgeMode = false;
-    s.lineWon = {};
-
-    for (int line = 0; line < 3; ++line) {
-        const LineResult &l = result.lines[line];
-        const int before = s.spinWin;
-        if (l.wild) {
-            s.wildRow = PayTable::LineRows[line];
-            m_lights.wild.start();
-        }
-        switch (l.outcome) {
-        case PayTable::Outcome::Pays:
-            addTo(s.spinWin, l.pay);
-            break;
-        case PayTable::Outcome::Bonus:
-            // The vault adds its credit prize to the spin's win itself.
-            m_lights.winGlass.stop();
-            if (m_bonusGame)
-                m_bonusGame();
-            m_view.drawNudgeCounter();
-            break;
-        case PayTable::Outcome::NoMatch:
-            s.nudgeMode = true;
-            break;
-        }
-        const int won = s.spinWin - before;
-        if (won > 0) {
-            addTo(s.nudges, nudgesFor(l, won));
-            m_view.drawNudgeCounter();
-            s.lineWon[line] = true;
-        }
+    if (m_machine.settleLines() == Machine::Lines::Bonus) {
+        m_lights.winGlass.stop();
+        m_awaitingBonus = true;
+        if (m_bonusGame)
+            m_bonusGame();
+        else
+            m_machine.closeVault();
+        return;
     }
+    afterLines();
+}
 
-    if (s.spinWin >= linesBet)
+void Payout::afterLines()
+{
+    if (m_machine.state().spinWin >= m_machine.linesBet()) {
         m_sound.playWin();
-    if (s.spinWin > 0) {
+        waitForFanfare();
+        return;
+    }
+    afterFanfare();
+}
+
+void Payout::waitForFanfare()
+{
+    // The count-up starts when the fanfare has ended.
+    if (m_sound.playing() && !m_session.closing)
+        m_clock.after(10, this, [this] { waitForFanfare(); });
+    else
+        afterFanfare();
+}
+
+void Payout::afterFanfare()
+{
+    if (m_machine.state().spinWin > 0) {
         m_lights.winLines.start();
         m_lights.winGlass.start();
         m_view.drawNudgeLights(false);
-        s.nudgeMode = false;
-        countUpWinnings();
-    } else {
-        if (s.nudges > 0)
-            m_lights.nudgeLights.start();
-        m_lights.winLines.stop();
+        m_view.drawWinningsCaption();
+        countStep();
+        return;
     }
+    if (m_machine.state().nudges > 0)
+        m_lights.nudgeLights.start();
+    m_lights.winLines.stop();
+    finish();
 }
 
-void Payout::countUpWinnings()
+void Payout::countStep()
 {
-    GameState &s = m_state;
-    m_view.drawWinningsCaption();
-    int total = 0;
-    while (s.spinWin > 0) {
-        // A closing game takes the rest of its win at once.
-        const int step = s.appClosing ? s.spinWin : countUpStep(s.spinWin);
-        addTo(s.credits, step);
-        total += step;
-        s.spinWin -= step;
-        m_sound.playTally();
-        m_view.showCredits();
-        m_view.showWinnings(total);
-        waitSeconds(m_clock, s, 0.075);
-    }
+    // A closing game takes the rest of its win at once.
+    m_machine.countUpStep(m_session.closing);
+    m_sound.playTally();
+    pause(75, m_machine.state().spinWin > 0 ? &Payout::countStep : &Payout::finish);
+}
+
+void Payout::pause(int milliseconds, void (Payout::*next)())
+{
+    if (m_session.closing)
+        (this->*next)();
+    else
+        m_clock.after(milliseconds, this, [this, next] { (this->*next)(); });
+}
+
+void Payout::finish()
+{
+    if (auto done = std::exchange(m_done, nullptr))
+        done();
 }
 
 } // namespace zand

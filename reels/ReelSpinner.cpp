@@ -1,21 +1,21 @@
 #include "ReelSpinner.h"
 
-#include "game/GameState.h"
-#include "game/Saturating.h"
+#include "audio/SoundBoard.h"
+#include "game/Machine.h"
+#include "game/Session.h"
 #include "game/SpinResult.h"
 #include "platform/Clock.h"
-#include "audio/SoundBoard.h"
 #include "screen/Pictures.h"
 #include "screen/ReelAnimator.h"
 
-#include <cstdint>
-
 namespace zand {
 
-ReelSpinner::ReelSpinner(ReelAnimator &animator, GameState &state, const Pictures &pictures,
-                         Random &random, Clock &clock, SoundBoard &sound)
+ReelSpinner::ReelSpinner(ReelAnimator &animator, Machine &machine, const Session &session,
+                         const Pictures &pictures, Random &random, Clock &clock,
+                         SoundBoard &sound)
     : m_animator(animator)
-    , m_state(state)
+    , m_machine(machine)
+    , m_session(session)
     , m_pictures(pictures)
     , m_random(random)
     , m_clock(clock)
@@ -23,31 +23,34 @@ ReelSpinner::ReelSpinner(ReelAnimator &animator, GameState &state, const Picture
 {
 }
 
-void ReelSpinner::spinReels()
+void ReelSpinner::spinReels(std::function<void()> landed)
 {
-    m_state.spinInProgress = true;
-    addTo(m_state.totalBets, m_state.bet);
+    m_landed = std::move(landed);
     const SpinDraw draw = drawSpin(m_random, m_pictures.blurHeight);
-    m_state.reelStops = draw.stops;
-    m_state.appClosing = false;
-    addTo(m_state.spins, 1);
+    m_machine.spin(draw.stops);
     m_animator.startSpin(draw.blurOffsets);
+    m_lastTick = m_clock.ticks();
+    m_tick = 0;
+    m_clock.at(m_lastTick + TickMs, this, [this] { step(); });
+}
 
+void ReelSpinner::step()
+{
     // Each tick is due TickMs after the one before it was due, not after it
     // was drawn: a late tick is made up, so the spin keeps its length.
-    std::uint32_t lastTick = m_clock.ticks();
-    int tick = 0;
-    while (tick < Ticks && !m_state.appClosing) {
-        if (tickDistance(lastTick + TickMs, m_clock.ticks()) >= 0) {
-            lastTick += TickMs;
-            frame(++tick);
-        }
-        // The last frame is shown at once: no wait for a tick that never comes.
-        if (tick == Ticks)
-            m_clock.pumpEvents();
-        else
-            m_clock.pumpUntil(lastTick + TickMs);
+    if (!m_session.closing && tickDistance(m_lastTick + TickMs, m_clock.ticks()) >= 0) {
+        m_lastTick += TickMs;
+        frame(++m_tick);
     }
+    if (m_tick < Ticks && !m_session.closing) {
+        m_clock.at(m_lastTick + TickMs, this, [this] { step(); });
+        return;
+    }
+    // The last frame reaches the screen before the lines are paid.
+    m_clock.at(m_clock.ticks(), this, [this] {
+        if (auto landed = std::exchange(m_landed, nullptr))
+            landed();
+    });
 }
 
 void ReelSpinner::frame(int tick)

@@ -1,16 +1,16 @@
 #include "Lights.h"
 
-#include "game/GameState.h"
+#include "game/Machine.h"
 #include "game/Random.h"
 #include "screen/MachineView.h"
 #include "screen/Pictures.h"
 
 namespace zand {
 
-Lights::Lights(MachineView &view, GameState &state, Random &random, QObject *parent)
+Lights::Lights(MachineView &view, const Machine &machine, Random &random, QObject *parent)
     : QObject(parent)
     , m_view(view)
-    , m_state(state)
+    , m_machine(machine)
     , m_random(random)
 {
     buttons.setInterval(200);
@@ -43,7 +43,7 @@ void Lights::stopAll()
 void Lights::buttonsTick()
 {
     using Button = MachineView::Button;
-    if (m_state.bet > 0 || winGlass.isActive()) {
+    if (m_machine.state().bet > 0 || winGlass.isActive()) {
         m_spinBlinkPhase = !m_spinBlinkPhase;
         m_view.drawButton(Button::BetOne, true);
         m_view.drawButton(Button::Spin, m_spinBlinkPhase);
@@ -77,7 +77,7 @@ void Lights::badgeTick()
 void Lights::wildTick()
 {
     m_wildFrame += m_wildFrameStep;
-    m_view.drawCell(2, m_state.wildRow, Pictures::WildCells + m_wildFrame);
+    m_view.drawCell(2, m_machine.state().wildRow, Pictures::WildCells + m_wildFrame);
     if (m_wildFrame >= 2 || m_wildFrame <= 0)
         m_wildFrameStep = -m_wildFrameStep;
 }
@@ -92,7 +92,7 @@ void Lights::winLinesTick()
 {
     m_winLineBlinkPhase = !m_winLineBlinkPhase;
     for (int line = 1; line <= 3; ++line) {
-        if (m_state.lineWon[line - 1])
+        if (m_machine.state().lineWon[line - 1])
             m_view.drawLineLight(line, m_winLineBlinkPhase);
     }
 }

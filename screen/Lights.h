@@ -7,7 +7,7 @@ namespace zand {
 
 class MachineView;
 class Random;
-struct GameState;
+class Machine;
 
 // The six timers that keep the idle machine alive: the attract pattern or
 // the blinking Spin button, the win celebration of the glass panels, the
@@ -18,7 +18,7 @@ class Lights : public QObject
     Q_OBJECT
 
 public:
-    Lights(MachineView &view, GameState &state, Random &random, QObject *parent = nullptr);
+    Lights(MachineView &view, const Machine &machine, Random &random, QObject *parent = nullptr);
 
     QTimer buttons{};     // 200 ms: attract pattern, or Spin blinking
     QTimer winGlass{};    // 200 ms: marquee and title glass alternating
@@ -43,7 +43,7 @@ public:
 
 private:
     MachineView &m_view;
-    GameState &m_state;
+    const Machine &m_machine;
     Random &m_random;
 
     bool m_spinBlinkPhase = false;

@@ -3,7 +3,7 @@
 #include "MachineView.h"
 
 #include "game/Config.h"
-#include "game/GameState.h"
+#include "game/Machine.h"
 #include "game/Layout.h"
 #include "platform/Canvas.h"
 #include "screen/Pictures.h"
@@ -15,7 +15,7 @@ namespace zand {
 namespace {
 
 // The bonus meter's scale: 0 to 12 points, one frame of the picture each.
-constexpr int MeterPoints = 12;
+constexpr int MeterPoints = Machine::BonusMeterPoints;
 
 // Lit is always the lower face of a two-face picture.
 QRect face(const QImage &picture, bool lit)
@@ -107,10 +107,8 @@ void MachineView::drawLineLight(int line, bool lit)
 
 void MachineView::drawBonusMeter()
 {
-    if (m_state.bonusPts > MeterPoints)
-        m_state.bonusPts = MeterPoints;
     // A saved game may hold fewer than no points: the meter shows it empty.
-    const int frame = MeterPoints - std::max(m_state.bonusPts, 0);
+    const int frame = MeterPoints - std::clamp(m_machine.state().bonusPts, 0, MeterPoints);
     QRect target = scaled(Layout::BonusMeterBox);
     if (m_config.layoutWidth >= 800)
         target = QRect(target.left() + (target.width() - 78) / 2,

@@ -1,7 +1,7 @@
 #include "MachineView.h"
 
 #include "game/Config.h"
-#include "game/GameState.h"
+#include "game/Machine.h"
 #include "game/Layout.h"
 #include "game/Strips.h"
 #include "platform/Canvas.h"
@@ -12,13 +12,24 @@
 
 namespace zand {
 
-MachineView::MachineView(Canvas &canvas, const Config &config, GameState &state,
+MachineView::MachineView(Canvas &canvas, const Config &config, const Machine &machine,
                          const Pictures &pictures)
     : m_canvas(canvas)
     , m_config(config)
-    , m_state(state)
+    , m_machine(machine)
     , m_pictures(pictures)
 {
+    // The canvas carries the connections: they go with the window.
+    QObject::connect(&machine, &Machine::creditsChanged, &canvas, [this] { showCredits(); });
+    QObject::connect(&machine, &Machine::coinsChanged, &canvas, [this] { showBet(); });
+    QObject::connect(&machine, &Machine::nudgesChanged, &canvas, [this] { drawNudgeCounter(); });
+    QObject::connect(&machine, &Machine::winningsChanged, &canvas,
+                     [this](int counted) { showWinnings(counted); });
+    QObject::connect(&machine, &Machine::bonusMeterChanged, &canvas, [this] { drawBonusMeter(); });
+    QObject::connect(&machine, &Machine::gameReplaced, &canvas, [&canvas] {
+        if (canvas.isVisible())
+            canvas.repaintNow();
+    });
 }
 
 int MachineView::scale(int v) const
@@ -106,14 +117,14 @@ void MachineView::drawWinningsCaption()
 
 void MachineView::showCredits()
 {
-    drawNumber(m_canvas, m_pictures, m_config.layoutWidth, m_state.credits, s(Layout::CreditsRight),
+    drawNumber(m_canvas, m_pictures, m_config.layoutWidth, m_machine.state().credits, s(Layout::CreditsRight),
                s(Layout::DigitsTop), true, true);
 }
 
 void MachineView::showBet()
 {
     blankWinnings();
-    drawNumber(m_canvas, m_pictures, m_config.layoutWidth, m_state.bet, s(Layout::CoinsLeft),
+    drawNumber(m_canvas, m_pictures, m_config.layoutWidth, m_machine.state().bet, s(Layout::CoinsLeft),
                s(Layout::DigitsTop), true, false);
 }
 
@@ -162,7 +173,7 @@ void MachineView::drawNudgeCounter()
                           s(top), text, font, colour);
     };
     centred(QStringLiteral("Nudges"), nudgeCaptionFont(), Layout::NudgeCaptionTop, Qt::yellow);
-    centred(QString::number(m_state.nudges), nudgeNumberFont(), Layout::NudgeNumberTop, Qt::red);
+    centred(QString::number(m_machine.state().nudges), nudgeNumberFont(), Layout::NudgeNumberTop, Qt::red);
 }
 
 QRect MachineView::reelWindow(int reel) const
@@ -182,7 +193,7 @@ void MachineView::drawCell(int reel, int row, int cell)
 
 void MachineView::drawReel(int reel)
 {
-    const auto symbols = Strips::visible(reel, m_state.reelStops[reel]);
+    const auto symbols = Strips::visible(reel, m_machine.state().reelStops[reel]);
     for (int row = 0; row < 3; ++row)
         drawCell(reel, row, symbols[row]);
 }

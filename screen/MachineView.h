@@ -7,7 +7,7 @@ namespace zand {
 
 class Canvas;
 struct Config;
-struct GameState;
+class Machine;
 struct Pictures;
 
 // Draws the machine: the whole of it on a paint, and each element on its own
@@ -16,7 +16,9 @@ struct Pictures;
 class MachineView
 {
 public:
-    MachineView(Canvas &canvas, const Config &config, GameState &state, const Pictures &pictures);
+    // It follows the machine's changes by itself.
+    MachineView(Canvas &canvas, const Config &config, const Machine &machine,
+                const Pictures &pictures);
 
     void paint();
 
@@ -71,7 +73,7 @@ private:
 
     Canvas &m_canvas;
     const Config &m_config;
-    GameState &m_state;
+    const Machine &m_machine;
     const Pictures &m_pictures;
 };
 

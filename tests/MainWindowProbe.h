@@ -14,6 +14,21 @@
 
 namespace zand {
 
+// Tests and the benchmark set up a position by writing the machine's values
+// directly; the game itself only asks the machine to act.
+struct MachineTestDoor
+{
+    static GameState &values(Machine &machine) { return machine.m_state; }
+    static void setPhase(Machine &machine, Machine::Phase phase) { machine.m_phase = phase; }
+    // The vault opened on the first line, awaiting its prize.
+    static void openVault(Machine &machine)
+    {
+        machine.m_phase = Machine::Phase::Bonus;
+        machine.m_line = 0;
+        machine.m_lineStartWin = machine.m_state.spinWin;
+    }
+};
+
 // The parts inside the main window, for tests and the benchmark to drive and
 // read back; the game itself reaches them only through the window's wiring.
 class MainWindowProbe
@@ -21,7 +36,15 @@ class MainWindowProbe
 public:
     explicit MainWindowProbe(MainWindow &window) : w(window) {}
 
-    GameState &state() { return w.m_state; }
+    GameState &state() { return MachineTestDoor::values(w.m_machine); }
+    Machine &machine() { return w.m_machine; }
+    Session &session() { return w.m_session; }
+    // Spins that open the vault go on as if its prize were nothing.
+    void skipBonusGames()
+    {
+        Machine &m = w.m_machine;
+        w.m_payout->setBonusGame([&m] { m.closeVault(); });
+    }
     const Config &config() const { return w.m_config; }
     Canvas &canvas() { return *w.m_canvas; }
     MachineView &view() { return *w.m_view; }

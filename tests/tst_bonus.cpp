@@ -92,7 +92,9 @@ struct Bench
 {
     QTemporaryDir dir;
     Config config;
-    GameState state;
+    Machine machine;
+    GameState &state = MachineTestDoor::values(machine);
+    Session session;
     Random random;
     FakeClock clock;
     RecordingSound sound{&clock};
@@ -122,14 +124,15 @@ struct Bench
         state.spinWin = 7;
         state.bonusWon = 100;
         state.nudges = 3;
-        board = std::make_unique<SoundBoard>(config, state, sound, clock);
+        MachineTestDoor::openVault(machine);
+        board = std::make_unique<SoundBoard>(config, session, sound);
     }
 
     // Shows the screen; `fast` shortens its timers for the tests that do
     // not measure them.
     BonusScreen &open(bool fast = true, const Prizes::Table &prizes = Prizes::Unshuffled)
     {
-        form = std::make_unique<BonusScreen>(config, state, random, *board, prizes);
+        form = std::make_unique<BonusScreen>(config, machine, session, random, *board, prizes);
         // Connected after the screen's own handler, so this sees each frame.
         QObject::connect(&form->openTimer, &QTimer::timeout, [this] {
             ticks.push_back({elapsed.elapsed(), form->canvas().image().copy(),
@@ -445,7 +448,7 @@ void BonusTest::settlePaysLikeAKeyPress()
         QVERIFY(shown.waitForClose());
 
         Bench settled(seed);
-        BonusScreen::settle(settled.state, settled.random, Prizes::Unshuffled);
+        BonusScreen::settle(settled.machine, settled.random, Prizes::Unshuffled);
 
         QCOMPARE(settled.state.spinWin, shown.state.spinWin);
         QCOMPARE(settled.state.bonusWon, shown.state.bonusWon);
@@ -479,6 +482,7 @@ void BonusTest::lineOfBonusOpensTheScreenFromTheMachine()
         QTest::keyClick(&form->canvas(), Qt::Key_Space);
     });
     probe(window).payout().evaluateLines(s.bet);
+    QTRY_VERIFY(probe(window).machine().controlsOpen());
 
     QCOMPARE(screens, 1);
     QVERIFY(modalOverTheMachine);

@@ -65,7 +65,7 @@ void BorrowTest::cleanup()
 void BorrowTest::openDialog()
 {
     MainWindowProbe p = probe(*m_game->window);
-    m_dialog = std::make_unique<BorrowDialog>(p.config(), state(), p.pictures(), m_game->window.get());
+    m_dialog = std::make_unique<BorrowDialog>(p.config(), p.machine(), p.pictures(), m_game->window.get());
     m_dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
 }

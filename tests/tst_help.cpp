@@ -160,9 +160,9 @@ void HelpTest::clickOnTheLogoOpensTheGamesPage()
     for (const QPoint at : edges)
         ScreenProbe::click(canvas, at);
     // Any button, and in the middle of a spin too.
-    game.state().spinInProgress = true;
+    MachineTestDoor::setPhase(probe(*game.window).machine(), Machine::Phase::Spinning);
     ScreenProbe::click(canvas, logo.center(), Qt::RightButton);
-    game.state().spinInProgress = false;
+    MachineTestDoor::setPhase(probe(*game.window).machine(), Machine::Phase::Idle);
     ScreenProbe::click(canvas, logo.bottomRight() + QPoint(2, 0));
     ScreenProbe::click(canvas, logo.bottomRight() + QPoint(0, 2));
 

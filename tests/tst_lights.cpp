@@ -40,7 +40,7 @@ private:
     const Pictures &pictures() const { return probe(*m_game->window).pictures(); }
     std::unique_ptr<Lights> freshLights()
     {
-        return std::make_unique<Lights>(probe(*m_game->window).view(), m_game->state(),
+        return std::make_unique<Lights>(probe(*m_game->window).view(), probe(*m_game->window).machine(),
                                         probe(*m_game->window).random());
     }
 

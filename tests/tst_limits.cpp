@@ -136,6 +136,7 @@ void LimitsTest::extremeSavedValuesPlayWithinTheLimits()
         before = s.record();
         s.reelStops = {8, 9, 3};
         p.payout().evaluateLines(1);
+        QTRY_VERIFY(p.machine().controlsOpen());
         const int prize = credits ? prizes[safe] : 0;
         QCOMPARE(s.bonusWon, held(std::int64_t{before.bonusWon} + prize));
         QCOMPARE(s.credits, held(std::int64_t{before.credits} + prize));

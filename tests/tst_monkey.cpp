@@ -246,6 +246,11 @@ void MonkeyTest::booksBalanceThroughRandomPlay()
 
     for (m_action = 0; m_fault.isEmpty() && (minutes > 0 ? !deadline.hasExpired() : m_action < actions); ++m_action) {
         act();
+        // The vault's screen is answered from the event loop: the play that
+        // opened it settles there.
+        for (QDeadlineTimer settling(10'000);
+             window().isVisible() && probe(window()).machine().busy() && !settling.hasExpired();)
+            QTest::qWait(1);
         if (!window().isVisible())
             restart();
         checkBooks("after the action");

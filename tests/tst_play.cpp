@@ -94,12 +94,8 @@ void PlayTest::bonusPays(int prize)
 {
     probe(window()).payout().setBonusGame([this, prize] {
         ++m_bonusGames;
-        if (prize == 1) {
-            state().nudges += 6;
-        } else {
-            state().spinWin += prize;
-            state().bonusWon += prize;
-        }
+        probe(window()).machine().payBonus(prize);
+        probe(window()).machine().closeVault();
     });
 }
 
@@ -195,7 +191,7 @@ void PlayTest::spinRunsFortySevenTicksAndLandsTheChosenStops()
     QCOMPARE(landings, (QList<std::uint32_t>{21, 30, 39}));
     QCOMPARE(state().bet, 0);
     QCOMPARE(state().lastBet, 2);
-    QVERIFY(!state().spinInProgress);
+    QVERIFY(probe(window()).machine().controlsOpen());
 
     // The reels at rest show the chosen stops (the Wild may be mid-animation).
     for (int reel = 0; reel < 3; ++reel) {

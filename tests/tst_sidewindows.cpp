@@ -141,7 +141,7 @@ void SideWindowsTest::statisticsOpenDuringASpin()
     MainWindow &window = fixture.start();
     QString spinsSeen;
     fixture.clock.onPump = [&] {
-        if (!spinsSeen.isEmpty() || !fixture.state().spinInProgress)
+        if (!spinsSeen.isEmpty() || probe(window).machine().phase() != Machine::Phase::Spinning)
             return;
         openFromMenu(window, QStringLiteral("&Stats"),
                      [&](QDialog *dialog) { spinsSeen = figuresShown(dialog).value("spins"); });

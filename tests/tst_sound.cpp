@@ -133,7 +133,7 @@ void SoundTest::effectsSoundAtTheirMoments()
     // Random stops with the bonus screen left out: whatever the spin shows,
     // three coins come first, then one stop per reel.
     probe(window()).random().seed(7);
-    probe(window()).payout().setBonusGame([] {});
+    probe(window()).skipBonusGames();
     sound().played.clear();
     probe(window()).controls().betOne();
     QCOMPARE(sound().names(), QStringList{CoinSound});
@@ -182,11 +182,11 @@ void SoundTest::effectsSoundAtTheirMoments()
 void SoundTest::theSafeSoundsOnlyForAMouseChoice()
 {
     m_game->start();
-    SoundBoard board(probe(window()).config(), state(), sound(), m_game->clock);
+    SoundBoard board(probe(window()).config(), probe(window()).session(), sound());
     const Prizes::Table prizes{10, 20, 30, 40, 50, 60, 70, 80};
     sound().played.clear();
 
-    BonusScreen clicked(probe(window()).config(), state(), probe(window()).random(), board, prizes);
+    BonusScreen clicked(probe(window()).config(), probe(window()).machine(), probe(window()).session(), probe(window()).random(), board, prizes);
     clicked.show();
     QVERIFY(QTest::qWaitForWindowExposed(&clicked));
     ScreenProbe::click(clicked.canvas(), clicked.safeRect(3).center());
@@ -195,7 +195,7 @@ void SoundTest::theSafeSoundsOnlyForAMouseChoice()
     clicked.openTimer.stop();
 
     sound().played.clear();
-    BonusScreen keyed(probe(window()).config(), state(), probe(window()).random(), board, prizes);
+    BonusScreen keyed(probe(window()).config(), probe(window()).machine(), probe(window()).session(), probe(window()).random(), board, prizes);
     keyed.show();
     QVERIFY(QTest::qWaitForWindowExposed(&keyed));
     QTest::keyClick(&keyed, Qt::Key_Space);
@@ -213,13 +213,13 @@ void SoundTest::soundOffSilencesAllButTheWin()
     QVERIFY(soundItem->isChecked());
     soundItem->trigger();
     QVERIFY(!soundItem->isChecked());
-    QVERIFY(!state().soundOn);
+    QVERIFY(!probe(window()).session().soundOn);
 
     // Whatever the spin wins, only fanfares are heard.
     probe(window()).startUpTick();
-    probe(window()).payout().setBonusGame([] {});
+    probe(window()).skipBonusGames();
     probe(window()).controls().betMax();
-    SoundBoard(probe(window()).config(), state(), sound(), m_game->clock).playSafe();
+    SoundBoard(probe(window()).config(), probe(window()).session(), sound()).playSafe();
     state().reelStops = {1, 9, 11};
     state().lastBet = 1;
     state().nudges = 1;
@@ -237,7 +237,7 @@ void SoundTest::soundOffSilencesAllButTheWin()
 
     soundItem->trigger();
     QVERIFY(soundItem->isChecked());
-    QVERIFY(state().soundOn);
+    QVERIFY(probe(window()).session().soundOn);
     state().bet = 0;
     sound().played.clear();
     probe(window()).controls().betOne();
@@ -295,7 +295,7 @@ void SoundTest::withoutMusicFilesNothingIsOpened()
     QVERIFY(!musicItem->isChecked());
     musicItem->trigger();
     QVERIFY(musicItem->isChecked());
-    probe(window()).payout().setBonusGame([] {});
+    probe(window()).skipBonusGames();
     probe(window()).controls().betOne();
     probe(window()).controls().spin();
     QVERIFY(music().log.filter(QStringLiteral("open")).isEmpty());
@@ -316,7 +316,7 @@ void SoundTest::musicOffAndOnRestartsTheTrack()
     QVERIFY(musicItem->isChecked());
     musicItem->trigger();
     QVERIFY(!musicItem->isChecked());
-    QVERIFY(!state().musicOn);
+    QVERIFY(!probe(window()).session().musicOn);
     QCOMPARE(music().log, QStringList{"close"});
     music().finish(Ending::Aborted); // what closing a playing track reports
     QTest::qWait(150);
@@ -324,7 +324,7 @@ void SoundTest::musicOffAndOnRestartsTheTrack()
 
     musicItem->trigger();
     QVERIFY(musicItem->isChecked());
-    QVERIFY(state().musicOn);
+    QVERIFY(probe(window()).session().musicOn);
     QCOMPARE(music().log, QStringList{"close"} + starts(3));
     QCOMPARE(probe(window()).music().track(), 3);
 }
@@ -342,7 +342,7 @@ void SoundTest::aPendingStartWaitsWhileTheMusicIsOff()
 
     // Neither the music timer nor a spin starts it while the music is off.
     QTest::qWait(250);
-    probe(window()).payout().setBonusGame([] {});
+    probe(window()).skipBonusGames();
     probe(window()).controls().betOne();
     probe(window()).controls().spin();
     QVERIFY(music().log.isEmpty());
@@ -375,7 +375,7 @@ void SoundTest::aSpinStartsAPendingTrackBeforeTheReelsTurn()
     addTracks({2});
     m_game->start();
     probe(window()).music().timer.stop(); // only the spin may start it
-    probe(window()).payout().setBonusGame([] {});
+    probe(window()).skipBonusGames();
     probe(window()).controls().betOne();
     QVERIFY(music().log.isEmpty());
 
@@ -405,7 +405,7 @@ void SoundTest::aTrackThatCannotOpenIsReportedOnceAndStopsTheCycle()
     m_game->start();
     QTRY_COMPARE_WITH_TIMEOUT(answerer.messages, QStringList{"cannot open Zand1.mid"}, 1000);
     QTest::qWait(300);
-    probe(window()).payout().setBonusGame([] {});
+    probe(window()).skipBonusGames();
     probe(window()).controls().betOne();
     probe(window()).controls().spin();
     QCOMPARE(answerer.messages.size(), 1);
@@ -447,7 +447,7 @@ void SoundTest::aTrackThatCannotBePlayedIsSkippedUntilMusicOnAgain()
     // Neither can be played: the music rests, whatever the timer or a spin.
     music().finish(Ending::Failure);
     QTest::qWait(250);
-    probe(window()).payout().setBonusGame([] {});
+    probe(window()).skipBonusGames();
     probe(window()).controls().betOne();
     probe(window()).controls().spin();
     QCOMPARE(music().log, starts(1) + QStringList{"close"} + starts(3) + QStringList{"close"});
@@ -478,9 +478,8 @@ void SoundTest::theWelcomeIsHeardThroughTheSoundDevice()
         SdlSoundOutput output(audio);
         Config config;
         config.appPath = GameFixture::gameDir() + QLatin1Char('/');
-        GameState gameState;
-        FakeClock clock;
-        SoundBoard board(config, gameState, output, clock);
+        Session session;
+        SoundBoard board(config, session, output);
         QVERIFY(board.loadSoundBuffers(nullptr));
 
         QTest::qWait(100);
