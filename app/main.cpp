@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "game/Config.h"
+#include "game/WebPages.h"
 #include "platform/Browser.h"
 #include "platform/EventClock.h"
 #include "platform/HelpWindow.h"
@@ -24,16 +25,16 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Startup::nameApplication();
 
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
     SdlAudio audio;
     SdlSoundOutput sound(audio);
     SdlMusicOutput music(audio);
     EventClock clock;
     DesktopBrowser browser;
-    HelpWindow help(browser);
+    const QString appPath = exe.absolutePath() + QDir::separator();
+    HelpWindow help(browser, WebPages::address(WebPages::GamesPage, appPath));
 
-    const QFileInfo exe(QCoreApplication::applicationFilePath());
-    MainWindow window(Platform{clock, sound, music, help, browser,
-                               exe.absolutePath() + QDir::separator(), exe.fileName(), QString()});
+    MainWindow window(Platform{clock, sound, music, help, browser, appPath, exe.fileName(), QString()});
     window.show();
     // A plain kill, Ctrl+C or a closed terminal ends the game as its close
     // box does: the spin in flight settled and the game saved.
