@@ -178,6 +178,14 @@ void MainWindow::closeUnattended()
     close();
 }
 
+void MainWindow::comeForward()
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
 void MainWindow::dismissModalWindows()
 {
     // Each closes as by its close box; the bonus screen pays a safe picked

@@ -45,6 +45,9 @@ public:
     // closes as from the close box, a spin in flight settled and the game
     // saved, but nobody is there to answer a box or pick a safe.
     void closeUnattended();
+    // The game was started again for the same saved game: this window is
+    // the one that plays it.
+    void comeForward();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

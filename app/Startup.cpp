@@ -2,6 +2,7 @@
 
 #include "game/Assets.h"
 #include "game/Config.h"
+#include "game/RegularFile.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -10,6 +11,7 @@ namespace zand::Startup {
 
 void beforeApplication()
 {
+    reportFailedWritesAsErrors();
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }

@@ -1,15 +1,19 @@
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "game/Config.h"
+#include "game/SavedGame.h"
+#include "game/WebPages.h"
 #include "platform/Browser.h"
 #include "platform/EventClock.h"
 #include "platform/HelpWindow.h"
 #include "audio/SdlAudio.h"
 #include "platform/SignalWatcher.h"
+#include "platform/SingleGame.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 
 #include <csignal>
 
@@ -24,17 +28,31 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Startup::nameApplication();
 
+    const QFileInfo exe(QCoreApplication::applicationFilePath());
+    const QString savedGame = SavedGameFile::defaultPath(Config::baseNameOf(exe.fileName()));
+    // One game per saved-game file: a second start brings the first forward.
+    SingleGame single(savedGame);
+    switch (single.claim()) {
+    case SingleGame::Claim::Owner:
+        break;
+    case SingleGame::Claim::HandedOver:
+        return 0;
+    case SingleGame::Claim::Unreachable:
+        QMessageBox::warning(nullptr, Config::applicationTitle(), single.unreachableMessage());
+        return 1;
+    }
+
     SdlAudio audio;
     SdlSoundOutput sound(audio);
     SdlMusicOutput music(audio);
     EventClock clock;
     DesktopBrowser browser;
-    HelpWindow help(browser);
+    const QString appPath = exe.absolutePath() + QDir::separator();
+    HelpWindow help(browser, WebPages::address(WebPages::GamesPage, appPath));
 
-    const QFileInfo exe(QCoreApplication::applicationFilePath());
-    MainWindow window(Platform{clock, sound, music, help, browser,
-                               exe.absolutePath() + QDir::separator(), exe.fileName(), QString()});
+    MainWindow window(Platform{clock, sound, music, help, browser, appPath, exe.fileName(), savedGame});
     window.show();
+    QObject::connect(&single, &SingleGame::comeForward, &window, &MainWindow::comeForward);
     // A plain kill, Ctrl+C or a closed terminal ends the game as its close
     // box does: the spin in flight settled and the game saved.
     SignalWatcher stopSignals({SIGTERM, SIGINT, SIGHUP});

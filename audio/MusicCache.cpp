@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "game/RegularFile.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -31,11 +33,42 @@ constexpr int KeptSongs = 12;
 
 QByteArray hashOfFile(const QString &path)
 {
+    // A song or soundfont may have been replaced by a pipe: never wait on one.
+    if (!isReadableRegularFile(path, nullptr))
+        return {};
     QFile file(path);
     QCryptographicHash hash(QCryptographicHash::Sha1);
     if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
         return {};
     return hash.result().toHex();
+}
+
+quint32 littleEndian(const QByteArray &bytes, int at, int size)
+{
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | quint8(bytes[at + i]);
+    return value;
+}
+
+// Whether a kept song is whole as the renderer wrote it: its header, 44.1 kHz
+// 16-bit stereo, counts exactly the bytes the file holds. A song cut short
+// by a full disk or overwritten by something else is made again.
+bool isWholeSong(const QString &wave)
+{
+    if (!isReadableRegularFile(wave, nullptr))
+        return false;
+    QFile file(wave);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    const QByteArray header = file.read(44);
+    return header.size() == 44 && header.startsWith("RIFF") && header.mid(8, 8) == "WAVEfmt "
+        && header.mid(36, 4) == "data" && littleEndian(header, 4, 4) == size - 8
+        && littleEndian(header, 16, 4) == 16 && littleEndian(header, 20, 2) == 1 // PCM
+        && littleEndian(header, 22, 2) == 2 && littleEndian(header, 24, 4) == 44100
+        && littleEndian(header, 32, 2) == 4 && littleEndian(header, 34, 2) == 16
+        && littleEndian(header, 40, 4) == size - 44 && size > 44;
 }
 
 // What the renderer said on standard error, read until it ends.
@@ -66,14 +99,18 @@ MusicCache::MusicCache(const QString &renderer, const QStringList &soundFonts)
 
 MusicCache::~MusicCache()
 {
-    {
-        const std::lock_guard guard(m_lock);
-        m_stopping = true;
-        if (m_rendering != 0)
-            kill(m_rendering, SIGTERM);
-    }
-    m_wake.notify_one();
+    stop();
     m_worker.join();
+}
+
+bool MusicCache::stop(std::chrono::milliseconds patience)
+{
+    std::unique_lock guard(m_lock);
+    m_stopping = true;
+    if (m_rendering != 0)
+        kill(m_rendering, SIGTERM);
+    m_wake.notify_one();
+    return m_stopped.wait_for(guard, patience, [this] { return m_workerDone; });
 }
 
 QString MusicCache::directory()
@@ -128,13 +165,20 @@ void MusicCache::work()
     std::unique_lock guard(m_lock);
     for (;;) {
         m_wake.wait(guard, [this] { return m_stopping || !m_queue.empty(); });
-        if (m_stopping)
+        if (m_stopping) {
+            m_workerDone = true;
+            m_stopped.notify_all();
             return;
+        }
         const QString path = m_queue.front();
         m_queue.pop_front();
         guard.unlock();
         const Identity identity = identityOf(path);
         const Track track = make(path);
+        guard.lock();
+        // Once stopping, the cache may be gone or abandoned: nothing is posted.
+        if (m_stopping)
+            continue;
         QMetaObject::invokeMethod(
             &m_mainThread,
             [this, path, identity, track] {
@@ -143,7 +187,6 @@ void MusicCache::work()
                     onReady(path);
             },
             Qt::QueuedConnection);
-        guard.lock();
     }
 }
 
@@ -158,11 +201,14 @@ MusicCache::Track MusicCache::make(const QString &midiPath)
     const QByteArray key = QCryptographicHash::hash(RenderVersion + fonts + song, QCryptographicHash::Sha1).toHex();
     const QString wave = m_directory + QLatin1Char('/') + QString::fromLatin1(key) + QStringLiteral(".wav");
     QFile kept(wave);
-    if (kept.exists()) {
+    if (isWholeSong(wave)) {
         // Used again: the last to be cleared away.
         kept.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
         return {wave, QString()};
     }
+    // Whatever is there in its place goes; the renderer writes it anew.
+    if (QFileInfo(wave).isSymLink() || QFileInfo(wave).isFile())
+        kept.remove();
     if (!QDir().mkpath(m_directory))
         return {QString(), QStringLiteral("cannot be stored: %1 cannot be made").arg(m_directory)};
     const Track track = render(midiPath, wave);

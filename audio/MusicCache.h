@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -32,6 +33,7 @@ public:
     };
 
     MusicCache(const QString &renderer, const QStringList &soundFonts);
+    // Waits for the worker, which stop() has found ended.
     ~MusicCache();
     MusicCache(const MusicCache &) = delete;
     MusicCache &operator=(const MusicCache &) = delete;
@@ -43,6 +45,12 @@ public:
     std::optional<Track> find(const QString &midiPath);
     // Called on the main thread whenever a song is ready.
     std::function<void(const QString &midiPath)> onReady;
+
+    // Ends the work: the renderer at work is stopped. False when the worker
+    // has not ended within `patience`: it waits on a file that does not
+    // answer (a stalled network mount), and the cache must then be left to
+    // it, never destroyed, for the game to end.
+    bool stop(std::chrono::milliseconds patience = std::chrono::milliseconds(1500));
 
     // $XDG_CACHE_HOME/zandslots, else ~/.cache/zandslots.
     static QString directory();
@@ -74,8 +82,10 @@ private:
 
     std::mutex m_lock;
     std::condition_variable m_wake;
+    std::condition_variable m_stopped;
     std::deque<QString> m_queue;
     bool m_stopping = false;
+    bool m_workerDone = false;
     pid_t m_rendering = 0; // the renderer process at work, 0 when none
 
     QObject m_mainThread; // receives the finished songs

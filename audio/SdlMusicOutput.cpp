@@ -2,11 +2,16 @@
 
 #include "MusicCache.h"
 
+#include "game/RegularFile.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 
 #include <SDL_mixer.h>
+
+#include <memory>
+#include <vector>
 
 namespace zand {
 
@@ -16,8 +21,18 @@ namespace zand {
 // Superseded), and a song that cannot be played (Failure).
 
 namespace {
+
 std::atomic<SdlMusicOutput *> activeOutput{nullptr};
+
+// A cache whose worker is stuck on a file that does not answer is left to it
+// until the process ends: destroying it would wait for the worker.
+void abandon(std::unique_ptr<MusicCache> cache)
+{
+    static auto *const abandoned = new std::vector<std::unique_ptr<MusicCache>>;
+    abandoned->push_back(std::move(cache));
 }
+
+} // namespace
 
 SdlMusicOutput::SdlMusicOutput(SdlAudio &audio)
     : m_audio(audio)
@@ -41,6 +56,9 @@ SdlMusicOutput::~SdlMusicOutput()
     Mix_HookMusicFinished(nullptr);
     activeOutput = nullptr;
     Mix_HaltMusic();
+    // The game ends without waiting for a worker that is stuck.
+    if (m_cache && !m_cache->stop())
+        abandon(std::move(m_cache));
 }
 
 void SdlMusicOutput::prepare(const QStringList &paths)
@@ -53,10 +71,11 @@ bool SdlMusicOutput::open(const QString &path, QString *error)
 {
     close();
     if (m_cache) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
+        // A pipe or a device in a song's place is refused, not waited for.
+        QString why;
+        if (!isReadableRegularFile(path, &why)) {
             if (error)
-                *error = QStringLiteral("Cannot open the music file %1: %2").arg(path, file.errorString());
+                *error = QStringLiteral("Cannot open the music file %1: %2").arg(path, why);
             return false;
         }
         // Asked for now, the song is most likely ready when it is played.

@@ -1,6 +1,8 @@
 #include "SdlAudio.h"
+#include "WaveFile.h"
 
-#include <QFile>
+#include "game/RegularFile.h"
+
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -70,9 +72,12 @@ QByteArray defaultSoundImage()
     return monoWaveImage(samples, Rate);
 }
 
+// No effect of a slot machine comes near this.
+constexpr qint64 MaxEffectBytes = 32 << 20;
+
 Mix_Chunk *decode(const QByteArray &image)
 {
-    if (image.isEmpty())
+    if (!isWaveFile(image.constData(), std::size_t(image.size())))
         return nullptr;
     return Mix_LoadWAV_RW(SDL_RWFromConstMem(image.constData(), int(image.size())), 1);
 }
@@ -105,7 +110,10 @@ void SdlSoundOutput::playFile(const QString &path)
 {
     if (!m_available)
         return;
-    MixChunkPtr sound(Mix_LoadWAV(QFile::encodeName(path).constData()));
+    // Read as the game reads theme files: a pipe or a device in its place
+    // is refused, not waited for.
+    const FileContents file = readRegularFile(path, MaxEffectBytes);
+    MixChunkPtr sound(file.state == FileContents::State::Read ? decode(file.bytes) : nullptr);
     start(sound ? sound.get() : m_defaultSound.get());
     // Only now is the previous file's sound off the channel and safe to free.
     m_fileSound = std::move(sound);

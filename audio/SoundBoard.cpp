@@ -2,24 +2,30 @@
 
 #include "game/Assets.h"
 #include "game/Config.h"
+#include "game/RegularFile.h"
 #include "game/Session.h"
 #include "audio/SoundOutput.h"
 
-#include <QFile>
+#include <utility>
 
 namespace zand {
 
 namespace {
 
+// No effect of a slot machine comes near this.
+constexpr qint64 MaxSoundBytes = 32 << 20;
+
 bool readWhole(const QString &path, QByteArray &into, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Cannot read the sound file %1: %2").arg(path, file.errorString());
+    FileContents file = readRegularFile(path, MaxSoundBytes);
+    if (file.state != FileContents::State::Read) {
+        if (error) {
+            const QString why = file.state == FileContents::State::Missing ? QStringLiteral("No such file or directory") : file.error;
+            *error = QStringLiteral("Cannot read the sound file %1: %2").arg(path, why);
+        }
         return false;
     }
-    into = file.readAll();
+    into = std::move(file.bytes);
     return true;
 }
 

@@ -235,7 +235,7 @@ int main(int argc, char *argv[])
     SdlMusicOutput music(audio);
     EventClock clock;
     DesktopBrowser browser;
-    HelpWindow help(browser);
+    HelpWindow help(browser, QUrl());
     MainWindow window(Platform{clock, sound, music, help, browser, QStringLiteral(ZAND_GAME_DIR "/"),
                                QStringLiteral("zandslots"),
                                dir.filePath(QStringLiteral("zandslots.ini"))});

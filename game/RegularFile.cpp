@@ -4,7 +4,9 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,6 +33,7 @@ public:
     Descriptor &operator=(const Descriptor &) = delete;
 
     int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
 
 private:
     int m_fd;
@@ -49,27 +52,63 @@ QString systemError(int code)
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
-} // namespace
-
-FileContents readRegularFile(const QString &path)
+// Opens a file for reading if it is a regular one; the size through `size`.
+int openRegularFile(const QString &path, FileContents &failure, qint64 &size)
 {
     // Without O_NONBLOCK, opening a pipe waits until someone writes to it.
-    const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            return {};
-        return unreadable(systemError(errno));
+        if (errno != ENOENT && errno != ENOTDIR)
+            failure = unreadable(systemError(errno));
+        return -1;
     }
     struct stat status{};
-    if (::fstat(file.get(), &status) != 0)
-        return unreadable(systemError(errno));
-    if (!S_ISREG(status.st_mode))
-        return unreadable(QStringLiteral("not a regular file"));
+    if (::fstat(file.get(), &status) != 0) {
+        failure = unreadable(systemError(errno));
+        return -1;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        failure = unreadable(QStringLiteral("not a regular file"));
+        return -1;
+    }
+    size = status.st_size;
+    return file.release();
+}
+
+} // namespace
+
+bool isReadableRegularFile(const QString &path, QString *error)
+{
+    FileContents failure;
+    qint64 size = 0;
+    const Descriptor file(openRegularFile(path, failure, size));
+    if (file.get() >= 0)
+        return true;
+    if (error)
+        *error = failure.state == FileContents::State::Missing ? systemError(ENOENT) : failure.error;
+    return false;
+}
+
+FileContents readRegularFile(const QString &path, qint64 maxBytes)
+{
+    FileContents failure;
+    qint64 size = 0;
+    const Descriptor file(openRegularFile(path, failure, size));
+    if (file.get() < 0)
+        return failure;
+    const auto tooLarge = [maxBytes](qint64 bytes) { return maxBytes >= 0 && bytes > maxBytes; };
+    const auto refuseSize = [] {
+        FileContents contents = unreadable(QStringLiteral("the file is too large"));
+        contents.tooLarge = true;
+        return contents;
+    };
+    if (tooLarge(size))
+        return refuseSize();
 
     FileContents contents;
     contents.state = FileContents::State::Read;
     // The size is a first guess: the file may still grow while it is read.
-    contents.bytes.resize(qMax<qsizetype>(status.st_size, 0) + 1);
+    contents.bytes.resize(qMax<qsizetype>(size, 0) + 1);
     qsizetype filled = 0;
     for (;;) {
         if (filled == contents.bytes.size())
@@ -82,6 +121,8 @@ FileContents readRegularFile(const QString &path)
         if (got == 0)
             break;
         filled += got;
+        if (tooLarge(filled))
+            return refuseSize();
     }
     contents.bytes.truncate(filled);
     return contents;
@@ -93,6 +134,12 @@ void syncDirectoryOf(const QString &path)
     const Descriptor dir(::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0)
         ::fsync(dir.get());
+}
+
+void reportFailedWritesAsErrors()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 } // namespace zand

@@ -1,10 +1,12 @@
 #include "HelpWindow.h"
 
 #include "platform/Browser.h"
+#include "platform/ManualPage.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -12,12 +14,16 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <utility>
+
 namespace zand {
 
-HelpWindow::HelpWindow(Browser &browser, QWidget *parent)
+HelpWindow::HelpWindow(Browser &browser, QUrl gamesPage, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_browser(browser)
-    , m_page(new QTextBrowser(this))
+    , m_gamesPage(std::move(gamesPage))
+    , m_page(new ManualPage(this))
+    , m_notice(new QLabel(this))
 {
     // A side window: when the game's window closes, the game ends, open
     // manual or not.
@@ -36,6 +42,9 @@ HelpWindow::HelpWindow(Browser &browser, QWidget *parent)
     // page included, and show it without its style.
     m_page->setOpenLinks(false);
     connect(m_page, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
+    connect(m_page, &QTextBrowser::sourceChanged, m_notice, &QLabel::clear);
+    m_notice->setWordWrap(true);
+    m_notice->setTextFormat(Qt::PlainText);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(contents);
@@ -44,6 +53,7 @@ HelpWindow::HelpWindow(Browser &browser, QWidget *parent)
     buttons->addStretch();
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
+    layout->addWidget(m_notice);
     layout->addWidget(m_page);
 
     // The game ends when its own window closes, whether the help is open
@@ -60,7 +70,18 @@ HelpWindow::HelpWindow(Browser &browser, QWidget *parent)
 void HelpWindow::setHelpFile(const QString &path, const QString &gameTitle)
 {
     m_manualPath = path;
+    m_page->setFolder(path);
     setWindowTitle(gameTitle + QStringLiteral(" Help"));
+}
+
+QTextBrowser &HelpWindow::page()
+{
+    return *m_page;
+}
+
+QString HelpWindow::notice() const
+{
+    return m_notice->text();
 }
 
 QUrl HelpWindow::manualUrl() const
@@ -71,8 +92,11 @@ QUrl HelpWindow::manualUrl() const
 bool HelpWindow::manualFound()
 {
     // Looked for every time: the player may put it back while the game runs.
-    if (QFileInfo(m_manualPath).isFile() && QFileInfo(m_manualPath).isReadable())
+    if (QFileInfo(m_manualPath).isFile() && QFileInfo(m_manualPath).isReadable()) {
+        // The folder too may have come back, or moved.
+        m_page->setFolder(m_manualPath);
         return true;
+    }
     m_page->setHtml(QStringLiteral("<h2>The manual is missing</h2><p>The game looked for its "
                                    "manual in <b>%1</b> and could not read it.</p><p>Reinstall the "
                                    "game, or put the manual back beside the program.</p>")
@@ -116,10 +140,21 @@ void HelpWindow::showTopic(int context)
 void HelpWindow::followLink(const QUrl &link)
 {
     const QUrl target = m_page->source().resolved(link);
-    if (target.adjusted(QUrl::RemoveFragment) == manualUrl())
+    const QUrl page = target.adjusted(QUrl::RemoveFragment);
+    if (page == manualUrl()) {
         m_page->setSource(target);
-    else
+        return;
+    }
+    const QString scheme = target.scheme().toLower();
+    const bool web = (scheme == u"http" || scheme == u"https") && !target.host().isEmpty();
+    const bool mail = scheme == u"mailto" && !target.path().isEmpty();
+    if (web || mail || (page == m_gamesPage && !m_gamesPage.isEmpty())) {
+        m_notice->clear();
         openWebPage(m_browser, target, this);
+        return;
+    }
+    m_notice->setText(QStringLiteral("This link was not opened: the manual opens only web pages, "
+                                     "mail addresses and the games page."));
 }
 
 } // namespace zand

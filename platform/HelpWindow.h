@@ -5,28 +5,34 @@
 #include <QUrl>
 #include <QWidget>
 
+class QLabel;
 class QTextBrowser;
 
 namespace zand {
 
 class Browser;
+class ManualPage;
 
 // The game's own help viewer: one window beside the game, not modal, showing
 // the manual (an HTML file with its pictures beside it) with Contents, Back
-// and Forward. Each topic is an anchor named by its context number. Links
-// that leave the manual, to the games page, open in the desktop's browser.
+// and Forward. Each topic is an anchor named by its context number. Of the
+// links that leave the manual only web and mail addresses and the game's own
+// games page open, in the desktop's browser: a theme's manual must not open
+// files or start programs through the desktop.
 class HelpWindow final : public QWidget, public HelpViewer
 {
     Q_OBJECT
 
 public:
-    explicit HelpWindow(Browser &browser, QWidget *parent = nullptr);
+    HelpWindow(Browser &browser, QUrl gamesPage, QWidget *parent = nullptr);
 
     void setHelpFile(const QString &path, const QString &gameTitle) override;
     void showContents() override;
     void showTopic(int context) override;
 
-    QTextBrowser &page() { return *m_page; }
+    QTextBrowser &page();
+    // The line under the buttons that tells why a link was not opened.
+    QString notice() const;
 
 private:
     bool manualFound();
@@ -35,8 +41,10 @@ private:
     QUrl manualUrl() const;
 
     Browser &m_browser;
+    const QUrl m_gamesPage;
     QString m_manualPath;
-    QTextBrowser *m_page; // owned by the window as its child
+    ManualPage *m_page; // owned by the window as its child
+    QLabel *m_notice;   // likewise
 };
 
 } // namespace zand

@@ -2,7 +2,8 @@
 
 #include "platform/JpegError.h"
 
-#include <QFile>
+#include "game/RegularFile.h"
+
 
 #include <jerror.h>
 
@@ -153,20 +154,18 @@ QImage decode(const QByteArray &data, QString *error)
 
 QImage load(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return {};
-    }
     // A compressed picture is smaller than its pixels: a file larger than
     // the whole budget is not worth reading into memory.
-    if (file.size() > MemoryBudget) {
-        if (error)
+    const FileContents file = readRegularFile(path, MemoryBudget);
+    if (file.state == FileContents::State::Read)
+        return decode(file.bytes, error);
+    if (error) {
+        if (file.tooLarge)
             *error = QStringLiteral("the file is larger than the %1 MiB the pictures may take").arg(MemoryBudget >> 20);
-        return {};
+        else
+            *error = file.state == FileContents::State::Missing ? QStringLiteral("No such file or directory") : file.error;
     }
-    return decode(file.read(MemoryBudget), error);
+    return {};
 }
 
 qsizetype memoryInUse()

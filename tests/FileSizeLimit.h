@@ -1,14 +1,13 @@
 #pragma once
 
-#include <csignal>
-
 #include <sys/resource.h>
 
 namespace zand {
 
 // Lowers the largest file this process may write while it lives, as a full
 // disk would: writes beyond it fail. Root is bound by it too, unlike by
-// permission bits, and files can still be read.
+// permission bits, and files can still be read. The signal such a write
+// raises is the process's own affair: the game ignores it at start-up.
 class FileSizeLimit
 {
 public:
@@ -18,19 +17,16 @@ public:
         rlimit lowered = m_saved;
         lowered.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &lowered);
-        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
     }
     ~FileSizeLimit()
     {
         setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedHandler);
     }
     FileSizeLimit(const FileSizeLimit &) = delete;
     FileSizeLimit &operator=(const FileSizeLimit &) = delete;
 
 private:
     rlimit m_saved{};
-    void (*m_savedHandler)(int) = nullptr;
 };
 
 } // namespace zand

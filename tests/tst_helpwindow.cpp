@@ -6,19 +6,29 @@
 #include "platform/HelpWindow.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QThread>
 #include <QTimer>
+
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace zand;
 
 namespace {
 
 const QString Manual = QStringLiteral(ZAND_GAME_DIR "/zandslots.html");
+const QUrl GamesPage = QUrl::fromLocalFile(ZAND_GAME_DIR "/games/index.html");
 const QString LongTitle = QStringLiteral("The Grand Emerald Palace Casin"); // 30 characters
 
 // Whether the heading lies inside the visible part of the page.
@@ -44,6 +54,9 @@ private slots:
     void opensAtTheTopicOfEachContext();
     void everyPictureOfTheManualLoads();
     void linksStayInTheManualOrGoToTheBrowser();
+    void onlyWebAndMailLinksLeaveTheManual_data();
+    void onlyWebAndMailLinksLeaveTheManual();
+    void aHostileManualNeverHoldsTheWindowUp();
     void missingManualShowsOnePageNamingTheFile();
     void helpFromAModalDialogCanBeUsed();
 };
@@ -64,7 +77,7 @@ void HelpWindowTest::opensAtTheTopicOfEachContext()
     QFETCH(int, context);
     QFETCH(QString, heading);
     RecordingBrowser browser;
-    HelpWindow help(browser);
+    HelpWindow help(browser, GamesPage);
     help.setHelpFile(Manual, LongTitle);
     help.showTopic(context);
     QVERIFY(QTest::qWaitForWindowExposed(&help));
@@ -78,7 +91,7 @@ void HelpWindowTest::opensAtTheTopicOfEachContext()
 void HelpWindowTest::everyPictureOfTheManualLoads()
 {
     RecordingBrowser browser;
-    HelpWindow help(browser);
+    HelpWindow help(browser, GamesPage);
     help.setHelpFile(Manual, LongTitle);
     help.showContents();
     int pictures = 0;
@@ -102,7 +115,7 @@ void HelpWindowTest::everyPictureOfTheManualLoads()
 void HelpWindowTest::linksStayInTheManualOrGoToTheBrowser()
 {
     RecordingBrowser browser;
-    HelpWindow help(browser);
+    HelpWindow help(browser, GamesPage);
     help.setHelpFile(Manual, LongTitle);
     help.showTopic(41008);
     QVERIFY(QTest::qWaitForWindowExposed(&help));
@@ -122,12 +135,90 @@ void HelpWindowTest::linksStayInTheManualOrGoToTheBrowser()
     QTRY_VERIFY(inView(help.page(), "9. Your eight saved games"));
 }
 
+void HelpWindowTest::onlyWebAndMailLinksLeaveTheManual_data()
+{
+    QTest::addColumn<QUrl>("link");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("a program") << QUrl("file:///bin/sh") << false;
+    QTest::newRow("a desktop entry beside the manual") << QUrl("run.desktop") << false;
+    QTest::newRow("a network share") << QUrl("smb://server/share") << false;
+    QTest::newRow("a script") << QUrl("javascript:alert(1)") << false;
+    QTest::newRow("a made-up scheme") << QUrl("zandor-cheat:credits") << false;
+    QTest::newRow("a web page") << QUrl("https://example.org/slots") << true;
+    QTest::newRow("a mail address") << QUrl("mailto:help@example.org") << true;
+}
+
+void HelpWindowTest::onlyWebAndMailLinksLeaveTheManual()
+{
+    QFETCH(QUrl, link);
+    QFETCH(bool, opened);
+    RecordingBrowser browser;
+    HelpWindow help(browser, GamesPage);
+    help.setHelpFile(Manual, LongTitle);
+    help.showContents();
+    emit help.page().anchorClicked(link);
+    QCOMPARE(browser.opened, opened ? QList<QUrl>{link} : QList<QUrl>{});
+    QCOMPARE(help.notice().isEmpty(), opened);
+    QCOMPARE(help.page().source(), QUrl::fromLocalFile(Manual));
+}
+
+// A theme's manual naming a pipe, an endless device and a huge file as its
+// pictures: the window goes on at once, and the pictures beside the manual
+// still show.
+void HelpWindowTest::aHostileManualNeverHoldsTheWindowUp()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("help"));
+    const QString pipe = dir.filePath("help/pipe.png");
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QFile huge(dir.filePath("help/huge.png"));
+    QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 26));
+    huge.close();
+    QImage(8, 8, QImage::Format_RGB32).save(dir.filePath("help/fine.png"));
+    QFile manual(dir.filePath("zandslots.html"));
+    QVERIFY(manual.open(QIODevice::WriteOnly));
+    manual.write("<html><body><h1>Pirates</h1><img src=\"help/pipe.png\"><img src=\"/dev/zero\">"
+                 "<img src=\"help/huge.png\"><img src=\"help/fine.png\"></body></html>");
+    manual.close();
+    // Should the window wait for the pipe after all, a writer ends the wait
+    // in time for the test to say so.
+    std::thread writer([&pipe] {
+        QThread::sleep(3);
+        const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    });
+
+    qint64 longestWait = 0;
+    QElapsedTimer sinceTick;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, [&] { longestWait = std::max(longestWait, sinceTick.restart()); });
+    ticker.start(10);
+    sinceTick.start();
+    RecordingBrowser browser;
+    HelpWindow help(browser, GamesPage);
+    help.setHelpFile(manual.fileName(), "Pirates");
+    help.showContents();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    QTest::qWait(300);
+    ticker.stop();
+    writer.join();
+
+    QVERIFY2(longestWait < 500, qPrintable(QString::number(longestWait)));
+    const auto picture = [&help](const char *name) {
+        return help.page().document()->resource(QTextDocument::ImageResource, QUrl(name)).value<QImage>();
+    };
+    QCOMPARE(picture("help/fine.png").size(), QSize(8, 8));
+    for (const char *refused : {"help/pipe.png", "/dev/zero", "help/huge.png"})
+        QVERIFY2(picture(refused).width() <= 1, refused);
+}
+
 void HelpWindowTest::missingManualShowsOnePageNamingTheFile()
 {
     QTemporaryDir dir;
     const QString missing = dir.filePath("pirates.html");
     RecordingBrowser browser;
-    HelpWindow help(browser);
+    HelpWindow help(browser, GamesPage);
     help.setHelpFile(missing, "Pirates");
     help.showTopic(41003);
     QVERIFY(help.isVisible());
@@ -154,7 +245,7 @@ void HelpWindowTest::missingManualShowsOnePageNamingTheFile()
 void HelpWindowTest::helpFromAModalDialogCanBeUsed()
 {
     RecordingBrowser browser;
-    HelpWindow help(browser);
+    HelpWindow help(browser, GamesPage);
     help.setHelpFile(Manual, LongTitle);
     QDialog dialog;
     bool atTopic = false;

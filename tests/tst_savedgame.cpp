@@ -1,5 +1,6 @@
 #include "FileSizeLimit.h"
 
+#include "game/RegularFile.h"
 #include "game/SavedGame.h"
 
 #include <QCoreApplication>
@@ -453,6 +454,8 @@ int main(int argc, char **argv)
 {
     if (argc == 3 && qstrcmp(argv[1], SaveLoopArgument) == 0)
         return saveLoop(QString::fromLocal8Bit(argv[2]));
+    // As the program does: a write past the size limit fails, it does not kill.
+    reportFailedWritesAsErrors();
     QCoreApplication app(argc, argv);
     TestSavedGame test;
     QTEST_SET_MAIN_SOURCE_PATH

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +18,11 @@
 #include <csignal>
 #include <memory>
 #include <numbers>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace zand;
 
@@ -366,6 +372,97 @@ private Q_SLOTS:
         music.close();
         QTest::qWait(50);
         QCOMPARE(endings, QList<Ending>{Ending::Aborted});
+    }
+
+    // A song cut short or overwritten in the cache is made again, not left
+    // out for good.
+    void aDamagedSongIsMadeAgain_data()
+    {
+        QTest::addColumn<bool>("truncated");
+        QTest::newRow("cut short") << true;
+        QTest::newRow("overwritten") << false;
+    }
+
+    void aDamagedSongIsMadeAgain()
+    {
+        QFETCH(bool, truncated);
+        const QString cache = m_dir.filePath(QStringLiteral("damaged-cache"));
+        QDir(cache).removeRecursively();
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache));
+        const QString tune = m_dir.filePath(QStringLiteral("tune.mid"));
+        qint64 whole = 0;
+        QString wave;
+        {
+            SdlAudio audio(Renderer);
+            if (!audio.midiAvailable())
+                QSKIP("needs the General MIDI soundfont of fluid-soundfont-gm");
+            SdlMusicOutput music(audio);
+            QVERIFY(music.open(tune, nullptr));
+            music.play();
+            QTRY_COMPARE_WITH_TIMEOUT(cachedSongs(cache).size(), 1, 10000);
+            wave = cache + QStringLiteral("/zandslots/") + cachedSongs(cache).constFirst();
+            whole = QFileInfo(wave).size();
+        }
+        QFile damaged(wave);
+        if (truncated)
+            QVERIFY(damaged.resize(whole / 2));
+        else
+            writeFile(wave, "not a wave file at all");
+
+        SdlAudio audio(Renderer);
+        SdlMusicOutput music(audio);
+        const qint64 before = m_capture.size();
+        QVERIFY(music.open(tune, nullptr));
+        music.play();
+        QVERIFY(m_capture.waitForSound(before) >= 0);
+        QCOMPARE(QFileInfo(wave).size(), whole);
+    }
+
+    // Neither a pipe in a song's place nor a renderer that does not end
+    // when told holds the game up: it ends within moments.
+    void nothingStuckHoldsTheEndUp()
+    {
+        const QString pipe = m_dir.filePath(QStringLiteral("pipe.mid"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QString stubborn = m_dir.filePath(QStringLiteral("stubborn"));
+        writeFile(stubborn, "#!/bin/sh\ntrap '' TERM\nsleep 6\n");
+        QFile::setPermissions(stubborn, QFile::ReadOwner | QFile::ExeOwner);
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("stuck-cache"))));
+        // Should the game wait on the pipe after all, a writer ends the wait
+        // in time for the test to say so.
+        std::thread writer([&pipe] {
+            QThread::sleep(4);
+            const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+        });
+        QElapsedTimer clock;
+        qint64 pipeRefused = 0;
+        qint64 ended = 0;
+        bool midi = false;
+        {
+            SdlAudio audio(stubborn);
+            midi = audio.midiAvailable();
+            auto music = std::make_unique<SdlMusicOutput>(audio);
+            clock.start();
+            music->prepare({pipe});
+            QString error;
+            const bool opened = music->open(pipe, &error);
+            pipeRefused = clock.elapsed();
+            QVERIFY(!opened);
+            QVERIFY2(error.contains(QStringLiteral("not a regular file")), qPrintable(error));
+            // The renderer is at work on a song now.
+            QVERIFY(music->open(m_dir.filePath(QStringLiteral("tune.mid")), nullptr));
+            QTest::qWait(300);
+            clock.restart();
+            music.reset();
+            ended = clock.elapsed();
+        }
+        writer.join();
+        QVERIFY2(pipeRefused < 500, qPrintable(QString::number(pipeRefused)));
+        if (!midi)
+            QSKIP("needs the General MIDI soundfont of fluid-soundfont-gm");
+        QVERIFY2(ended < 3000, qPrintable(QString::number(ended)));
     }
 
     void withoutSoundFontOnlyMusicIsSilent()

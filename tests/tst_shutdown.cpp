@@ -235,7 +235,7 @@ void ShutdownTest::stopSignalEndsTheProgramWithTheManualOpen()
     m_game = std::make_unique<GameFixture>();
     MainWindow &window = m_game->start();
     StopSignals stop(window);
-    HelpWindow manual(m_game->browser);
+    HelpWindow manual(m_game->browser, QUrl());
     manual.show();
     // The program's own event loop, which ends with its last window.
     QTimer::singleShot(0, &window, [] { std::raise(SIGTERM); });

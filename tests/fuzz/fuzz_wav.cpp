@@ -1,6 +1,9 @@
-// Any bytes as a theme's sound effect, read the way the game reads one: the
-// mixer decodes it and converts it to the device's format, or refuses it.
+// Any bytes as a theme's sound effect, read the way the game reads one: a
+// wave file goes to the mixer, which decodes it and converts it to the
+// device's format, or refuses it.
 #include "SdlMixerSetup.h"
+
+#include "audio/WaveFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +16,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
+    if (!zand::isWaveFile(data, size))
+        return 0;
     // The source is closed here rather than by the mixer: SDL_mixer 2.6
     // leaves it open when a file is too short to hold a format's magic.
     SDL_RWops *source = SDL_RWFromConstMem(data, int(size));
