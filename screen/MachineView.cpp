@@ -124,8 +124,7 @@ void MachineView::drawWinningsCaption()
 }
 
 // Each display has the panel from its anchor to its neighbour: Credits
-// reach left to the end of the Winnings area, Winnings to its start, the
-// coins bet right to it.
+// reach left to the end of the Winnings area, the coins bet right to it.
 void MachineView::showCredits()
 {
     const int winningsEnd = Layout::WinningsArea.left() + Layout::WinningsArea.width();
@@ -142,8 +141,9 @@ void MachineView::showBet()
 
 void MachineView::showWinnings(int amount)
 {
-    drawNumber(numberDisplay(Layout::WinningsArea.left(), Layout::WinningsRight, false, true),
-               amount, s(Layout::WinningsRight));
+    // Room up to the coins bet's blank cell, which ends by x 300 on any screen.
+    drawNumber(numberDisplay(300, Layout::WinningsRight, false, true), amount,
+               s(Layout::WinningsRight));
 }
 
 void MachineView::blankWinnings()

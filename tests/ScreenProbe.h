@@ -109,30 +109,36 @@ inline QString readDigits(const QImage &area)
     }
     static const QList<int> Segments{0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
     const double height = bottom - top;
+    QList<QPair<int, int>> runs; // first and last column of each character
+    for (int x = 0; x < area.width(); ++x)
+        if (columns[x] && (x == 0 || !columns[x - 1]))
+            runs.append({x, x});
+        else if (columns[x])
+            runs.last().second = x;
+    // Every digit but 1 reaches the right-hand segments.
+    int full = 0;
+    for (const auto &run : runs)
+        full = std::max(full, run.second - run.first);
     QString text;
-    for (int x = 0; x < area.width(); ++x) {
-        if (!columns[x])
-            continue;
-        const int left = x;
-        while (x < area.width() && columns[x])
-            ++x;
-        const int right = x - 1;
-        const auto at = [&](double fx, double fy) {
-            return litNear(static_cast<int>(left + fx * (right - left)),
-                           static_cast<int>(top + fy * height));
-        };
+    for (const auto &[first, right] : runs) {
         bool tall = false; // ink in the top or bottom quarter
-        for (int cx = left; cx <= right && !tall; ++cx)
+        for (int cx = first; cx <= right && !tall; ++cx)
             for (int y = top; y <= bottom && !tall; ++y)
                 tall = lit(cx, y) && (y < top + height / 4 || y > bottom - height / 4);
         if (!tall) {
             text += QLatin1Char('-');
             continue;
         }
-        if (right - left < height * 0.3) {
+        if (right - first < height * 0.3) {
             text += QLatin1Char('1');
             continue;
         }
+        // A narrow one (a 7) is measured as a full digit ending where it ends.
+        const int width = std::max(right - first, full * 4 / 5);
+        const int left = right - width;
+        const auto at = [&](double fx, double fy) {
+            return litNear(static_cast<int>(left + fx * width), static_cast<int>(top + fy * height));
+        };
         // a b c d e f g, as the font draws them.
         const int bits = at(0.5, 0.04) | at(0.88, 0.27) << 1 | at(0.88, 0.73) << 2
             | at(0.5, 0.96) << 3 | at(0.12, 0.73) << 4 | at(0.12, 0.27) << 5 | at(0.5, 0.5) << 6;

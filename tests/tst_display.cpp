@@ -225,7 +225,7 @@ void DisplayTest::numbersReadTrue()
             view.showWinnings(value);
         }
         // From the display's neighbour to its anchor, the panel's height.
-        area = canvas().grab(QRect(QPoint(s(credits ? 450 : 320), s(Layout::DigitsTop)),
+        area = canvas().grab(QRect(QPoint(s(credits ? 450 : 300), s(Layout::DigitsTop)),
                                    QPoint(s(credits ? 620 : 440) - 1, s(84) - 1)));
     } else {
         const bool borrowed = display.endsWith(QLatin1String("borrowed"));
