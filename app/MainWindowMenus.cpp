@@ -4,6 +4,7 @@
 #include "app/Controls.h"
 #include "audio/MusicBox.h"
 #include "dialogs/BorrowDialog.h"
+#include "dialogs/DialogLook.h"
 #include "dialogs/PayoffChart.h"
 #include "dialogs/SlotDialog.h"
 #include "dialogs/StatisticsDialog.h"
@@ -12,7 +13,9 @@
 #include "platform/Canvas.h"
 #include "platform/HelpViewer.h"
 
+#include <QGridLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 
 namespace zand {
 
@@ -103,7 +106,14 @@ void MainWindow::showPayoffs()
 
 void MainWindow::showVersion()
 {
-    showInformation(m_config.gameTitle + QStringLiteral("\n\nVersion:  ") + m_config.versionText);
+    QMessageBox box(QMessageBox::Information, Config::applicationTitle(),
+                    m_config.gameTitle + QStringLiteral("\n\nVersion:  ") + m_config.versionText,
+                    QMessageBox::Ok, this);
+    // A box as narrow as its text would leave its title no room.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(DialogLook::titleRoom(&box), 0, QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    box.exec();
 }
 
 void MainWindow::showManual()

@@ -7,7 +7,7 @@
 #include "game/Machine.h"
 #include "platform/Canvas.h"
 #include "platform/HelpViewer.h"
-#include "screen/MachineView.h"
+#include "screen/NumberDisplay.h"
 #include "screen/Pictures.h"
 
 #include <QBitmap>
@@ -19,6 +19,7 @@
 #include <QScreen>
 
 #include <array>
+#include <cmath>
 
 namespace zand {
 
@@ -26,11 +27,13 @@ namespace {
 
 constexpr int Width = 582;
 constexpr int Height = 300;
-// The balances: captions on one line, the digits below them.
+// The balances: captions on one line, the digits below them, each in its
+// half of the window.
 constexpr int CaptionTop = 20;
 constexpr int DigitsTop = 40;
 constexpr int BorrowedLeft = 20;
 constexpr int CreditsRight = Width - 30;
+constexpr int BalanceRoom = (CreditsRight - BorrowedLeft) / 2 - 15;
 constexpr int BalancesHeight = 100;
 
 // A chip on the button face: the ground it was drawn on (the colour of its
@@ -136,8 +139,11 @@ void BorrowDialog::place(QWidget *control, const QRect &rect96)
 void BorrowDialog::paintBalances()
 {
     Canvas &c = *m_balances;
-    const auto s = [this](int v) { return DialogLook::scaled(this, v); };
-    c.fillRect(c.rect(), palette().color(QPalette::Window));
+    // The canvas holds the screen's own pixels: the 96-dpi layout grown
+    // with the dpi and the desktop's scaling alike.
+    const double grow = logicalDpiY() / 96.0 * c.devicePixelRatioF();
+    const auto s = [grow](int v) { return static_cast<int>(std::lround(v * grow)); };
+    c.fillRect(QRect(QPoint(0, 0), c.pixelSize()), palette().color(QPalette::Window));
     const QFont caption = DialogLook::font(10, true);
     const QColor ink = palette().color(QPalette::WindowText);
     const QString credits = QStringLiteral("Credits:");
@@ -145,10 +151,16 @@ void BorrowDialog::paintBalances()
     c.drawText(s(CreditsRight) - c.textWidth(credits, caption), s(CaptionTop), credits, caption,
                ink);
     c.drawText(s(BorrowedLeft), s(CaptionTop), QStringLiteral("Borrowed:"), caption, ink);
-    MachineView::drawNumber(c, m_pictures, m_config.layoutWidth, m_machine.state().credits,
-                            s(CreditsRight), s(DigitsTop), false, true);
-    MachineView::drawNumber(c, m_pictures, m_config.layoutWidth, m_machine.state().borrowed,
-                            s(BorrowedLeft), s(DigitsTop), true, false);
+    // The digits of the machine's screen, as the window system counts it.
+    NumberDisplay display = NumberDisplay::sizedFor(
+        static_cast<int>(m_config.layoutWidth * 96 / m_config.logicalDpi), grow);
+    display.room = s(BalanceRoom);
+    display.green = false;
+    display.rightAligned = true;
+    display.draw(c, m_pictures, m_machine.state().credits, QPoint(s(CreditsRight), s(DigitsTop)));
+    display.green = true;
+    display.rightAligned = false;
+    display.draw(c, m_pictures, m_machine.state().borrowed, QPoint(s(BorrowedLeft), s(DigitsTop)));
 }
 
 void BorrowDialog::chipClicked(int amount)

@@ -3,6 +3,7 @@
 #include "game/Assets.h"
 #include "screen/Fonts.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -60,6 +61,14 @@ void centreOnScreen(QWidget *window)
     QRect frame = window->frameGeometry();
     frame.moveCenter(availableArea(window).center());
     window->move(frame.topLeft());
+}
+
+int titleRoom(const QWidget *window)
+{
+    QFont title = window->font();
+    title.setBold(true);
+    title.setPointSizeF(title.pointSizeF() * 1.25);
+    return QFontMetrics(title).horizontalAdvance(window->windowTitle()) + scaled(window, 140);
 }
 
 QPushButton *button(QWidget *parent, const QRect &rect96, Glyph face, const QString &caption)

@@ -31,6 +31,10 @@ QRect availableArea(const QWidget *widget);
 // Places a window in the middle of that area.
 void centreOnScreen(QWidget *window);
 
+// The width a window needs for the desktop to show its whole title: title
+// bars letter larger than the window and hold an icon and three buttons.
+int titleRoom(const QWidget *window);
+
 // A push button at a 96-dpi rectangle of `parent`, with a glyph and a caption.
 QPushButton *button(QWidget *parent, const QRect &rect96, Glyph glyph, const QString &caption);
 

@@ -65,6 +65,8 @@ SlotDialog::SlotDialog(SlotDialogMode mode, const SavedGameFile &file, const Gam
         reportFailure(error);
     for (int slot = 0; slot < int(m_panels.size()); ++slot)
         m_panels[slot]->showGame(m_file.load(slot), gameTitle);
+    // Enter or Space at once presses the first slot.
+    m_panels[0]->button()->setFocus();
 }
 
 void SlotDialog::setSlotsEnabled(bool enabled)
@@ -111,8 +113,13 @@ std::optional<QString> SlotDialog::askName(const QString &offered)
     box.setTextValue(offered);
     // Builds the box's buttons, which then take the game's glyphs.
     box.setOkButtonText(QStringLiteral("OK"));
-    if (auto *field = box.findChild<QLineEdit *>())
+    if (auto *field = box.findChild<QLineEdit *>()) {
         field->setMaxLength(MaxTypedName);
+        // A name as long as the slots show it stays in view whole.
+        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QString(SavedGameFile::MaxNameLength, QLatin1Char('W')))
+                               + DialogLook::scaled(this, 16));
+    }
+    box.setMinimumWidth(DialogLook::titleRoom(&box));
     if (auto *buttons = box.findChild<QDialogButtonBox *>()) {
         buttons->button(QDialogButtonBox::Ok)->setIcon(DialogLook::glyph(DialogLook::Glyph::Ok));
         buttons->button(QDialogButtonBox::Cancel)->setIcon(DialogLook::glyph(DialogLook::Glyph::Cancel));

@@ -8,6 +8,8 @@ namespace zand::WebPages {
 
 inline constexpr int GamesPage = 2;
 inline constexpr const char *SiteName = "Zantek";
+// The maker's home page, which the games page links to as well.
+inline constexpr const char *HomePage = "https://zantek.github.io/zandslots/";
 
 // A page's address; empty for a page the game has none for. The games page
 // ships with the game, in the folder "games" beside the executable, so it

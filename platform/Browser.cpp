@@ -19,8 +19,12 @@ void openWebPage(Browser &browser, const QUrl &address, QWidget *owner)
         return;
     QMessageBox::critical(owner, Config::applicationTitle(),
                           QStringLiteral("Could not find a web browser on your system!"));
-    const QString where = QStringLiteral("Please visit %1 at:  %2")
-                              .arg(QLatin1String(WebPages::SiteName), address.toDisplayString());
+    // The maker's page first; a page that ships with the game can be opened
+    // by hand too.
+    QString where = QStringLiteral("Please visit %1 at:  %2")
+                        .arg(QLatin1String(WebPages::SiteName), QLatin1String(WebPages::HomePage));
+    if (address.isLocalFile())
+        where += QStringLiteral("\nor open %1").arg(address.toDisplayString());
     QMessageBox::information(owner, Config::applicationTitle(), where);
 }
 

@@ -187,6 +187,12 @@ int Canvas::textHeight(const QFont &font) const
     return QFontMetrics(font, &m_image).height();
 }
 
+QRect Canvas::textInk(const QString &text, const QFont &font) const
+{
+    const QFontMetrics metrics(font, &m_image);
+    return metrics.tightBoundingRect(text).translated(0, metrics.ascent());
+}
+
 QImage Canvas::grab(const QRect &rect) const
 {
     return m_image.copy(rect.translated(m_origin));

@@ -54,6 +54,8 @@ public:
     void drawText(int x, int y, const QString &text, const QFont &font, QColor colour);
     int textWidth(const QString &text, const QFont &font) const;
     int textHeight(const QFont &font) const;
+    // Where the text's letters really fall, from the (x, y) drawText is given.
+    QRect textInk(const QString &text, const QFont &font) const;
 
     // Copy from the screen: what the canvas shows in this rectangle.
     QImage grab(const QRect &rect) const;

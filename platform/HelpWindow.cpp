@@ -10,13 +10,20 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <algorithm>
 #include <utility>
 
 namespace zand {
+
+namespace {
+// The machine's picture in the manual.
+constexpr int ManualPictureWidth = 640;
+} // namespace
 
 HelpWindow::HelpWindow(Browser &browser, QUrl gamesPage, QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -63,7 +70,11 @@ HelpWindow::HelpWindow(Browser &browser, QUrl gamesPage, QWidget *parent)
     // Beside the game on any screen: at most two thirds of it, at least a
     // readable page.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    resize(std::min(screen.width(), std::max(600, screen.width() * 2 / 3)),
+    // Wide enough for the manual's widest picture without a sideways scroll.
+    const int page = ManualPictureWidth + 2 * static_cast<int>(m_page->document()->documentMargin())
+        + 2 * m_page->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+        + layout->contentsMargins().left() + layout->contentsMargins().right() + 8;
+    resize(std::min(screen.width(), std::max({600, page, screen.width() * 2 / 3})),
            std::min(screen.height(), std::max(440, screen.height() * 3 / 4)));
 }
 

@@ -61,8 +61,7 @@ void MachineView::paint()
         drawReel(reel);
     showCredits();
     showBet();
-    drawCaption(QStringLiteral("Credits"), Layout::CreditsRight, Layout::CaptionTop, true);
-    drawCaption(QStringLiteral("Coins"), Layout::CoinsLeft, Layout::CaptionTop, false);
+    drawCaption(QStringLiteral("Credits"), Layout::CreditsRight, true);
     drawWinningsCaption();
     drawBonusMeter();
     drawButton(Button::BetOne, true);
@@ -103,77 +102,103 @@ QFont MachineView::nudgeNumberFont() const
     return counterFont(14, 18, 24);
 }
 
-void MachineView::drawCaption(const QString &text, int x, int anchorY, bool rightEnd)
+// Point sizes grow with the density and the machine with the screen: on a
+// small, dense screen a caption would outgrow its box, and is drawn smaller.
+QFont MachineView::fitted(QFont font, const QString &text, QSize box) const
 {
-    const QFont font = captionFont();
-    const int left = rightEnd ? s(x) - m_canvas.textWidth(text, font) : s(x);
-    m_canvas.drawText(left, s(anchorY), text, font, Qt::white);
+    for (int step = 0; step < 40; ++step) {
+        const QRect ink = m_canvas.textInk(text, font);
+        if (ink.width() <= box.width() && ink.bottom() < box.height())
+            break;
+        font.setPointSizeF(font.pointSizeF() * 0.95);
+    }
+    return font;
+}
+
+// A display's caption stands between the top of the panel and its digits.
+// Its ground is made black first: letters drawn over themselves would
+// thicken.
+void MachineView::drawCaption(const QString &text, int x, bool rightEnd)
+{
+    const int top = s(Layout::CaptionTop);
+    const int height = s(Layout::DigitsTop) - top;
+    const QFont font = fitted(captionFont(), text, QSize(s(Layout::Width), height));
+    const int width = m_canvas.textWidth(text, font);
+    const int left = rightEnd ? s(x) - width : s(x);
+    m_canvas.fillRect(QRect(left, top, width + 2, height), Qt::black);
+    m_canvas.drawText(left, top, text, font, Qt::white);
 }
 
 void MachineView::drawWinningsCaption()
 {
-    drawCaption(QStringLiteral("Winnings"), Layout::WinningsRight, Layout::CaptionTop, true);
+    drawCaption(QStringLiteral("Winnings"), Layout::WinningsRight, true);
 }
 
+// Each display has the panel from its anchor to its neighbour: Credits
+// reach left to the end of the Winnings area, the coins bet right to it.
 void MachineView::showCredits()
 {
-    drawNumber(m_canvas, m_pictures, m_config.layoutWidth, m_machine.state().credits, s(Layout::CreditsRight),
-               s(Layout::DigitsTop), true, true);
+    const int winningsEnd = Layout::WinningsArea.left() + Layout::WinningsArea.width();
+    drawNumber(numberDisplay(winningsEnd, Layout::CreditsRight, true, true), m_machine.state().credits,
+               s(Layout::CreditsRight));
 }
 
 void MachineView::showBet()
 {
     blankWinnings();
-    drawNumber(m_canvas, m_pictures, m_config.layoutWidth, m_machine.state().bet, s(Layout::CoinsLeft),
-               s(Layout::DigitsTop), true, false);
+    drawNumber(numberDisplay(Layout::CoinsLeft, Layout::WinningsArea.left(), true, false),
+               m_machine.state().bet, s(Layout::CoinsLeft));
 }
 
 void MachineView::showWinnings(int amount)
 {
-    drawNumber(m_canvas, m_pictures, m_config.layoutWidth, amount, s(Layout::WinningsRight),
-               s(Layout::DigitsTop), false, true);
+    // Room up to the coins bet's blank cell, which ends by x 300 on any screen.
+    drawNumber(numberDisplay(300, Layout::WinningsRight, false, true), amount,
+               s(Layout::WinningsRight));
 }
 
 void MachineView::blankWinnings()
 {
     m_canvas.fillRect(scaled(Layout::WinningsArea), Qt::black);
-    drawCaption(QStringLiteral("Coins"), Layout::CoinsLeft, Layout::CaptionTop, false);
+    drawCaption(QStringLiteral("Coins"), Layout::CoinsLeft, false);
 }
 
-void MachineView::drawNumber(Canvas &target, const Pictures &pictures, int layoutWidth,
-                             int number, int x, int y, bool green, bool rightAligned)
+NumberDisplay MachineView::numberDisplay(int roomLeft, int roomRight, bool green,
+                                         bool rightAligned) const
 {
-    const QString text = QString::number(number).left(10);
-    const bool small = layoutWidth < 1000;
-    const int w = small ? 16 : 32;
-    const int h = small ? 21 : 42;
-    const int length = static_cast<int>(text.size());
-    if (rightAligned)
-        x -= length * w;
-    // One cell more than the digits on the far side wipes a digit that a
-    // shorter number no longer covers.
-    const QRect blank = rightAligned ? QRect(x - w, y, (length + 1) * w, h)
-                                     : QRect(x, y, (length + 1) * w, h);
-    target.fillRect(blank, Qt::black);
-    const QImage &font = green ? (small ? pictures.greenSmall : pictures.greenLarge)
-                               : (small ? pictures.digitsSmall : pictures.digitsLarge);
-    for (const QChar c : text) {
-        const int digit = c.digitValue();
-        if (digit >= 0)
-            target.copy(font, QRect(digit * w, 0, w, h), QRect(x, y, w, h));
-        x += w;
-    }
+    NumberDisplay display = NumberDisplay::sizedFor(m_config.layoutWidth, 1);
+    display.room = s(roomRight) - s(roomLeft);
+    display.green = green;
+    display.rightAligned = rightAligned;
+    return display;
+}
+
+void MachineView::drawNumber(const NumberDisplay &display, int number, int anchorX)
+{
+    // The whole display goes black first: a number drawn smaller to fit
+    // may have covered more of it than one cell beyond the new one.
+    const int top = s(Layout::DigitsTop);
+    m_canvas.fillRect(QRect(display.rightAligned ? anchorX - display.room : anchorX, top,
+                            display.room, display.cell.height()),
+                      Qt::black);
+    display.draw(m_canvas, m_pictures, number, QPoint(anchorX, top));
 }
 
 void MachineView::drawNudgeCounter()
 {
-    m_canvas.fillRect(scaled(Layout::NudgeCounter), Qt::black);
-    const auto centred = [this](const QString &text, const QFont &font, int top, QColor colour) {
-        m_canvas.drawText(s(Layout::NudgeCounterCentre) - m_canvas.textWidth(text, font) / 2,
-                          s(top), text, font, colour);
+    const QRect panel = scaled(Layout::NudgeCounter);
+    m_canvas.fillRect(panel, Qt::black);
+    // Each line keeps inside the panel, down to the next line or its foot.
+    const auto centred = [&](const QString &text, const QFont &font, int top, int bottom,
+                             QColor colour) {
+        const QFont shown = fitted(font, text, QSize(panel.width() - 2, bottom - s(top)));
+        m_canvas.drawText(s(Layout::NudgeCounterCentre) - m_canvas.textWidth(text, shown) / 2,
+                          s(top), text, shown, colour);
     };
-    centred(QStringLiteral("Nudges"), nudgeCaptionFont(), Layout::NudgeCaptionTop, Qt::yellow);
-    centred(QString::number(m_machine.state().nudges), nudgeNumberFont(), Layout::NudgeNumberTop, Qt::red);
+    centred(QStringLiteral("Nudges"), nudgeCaptionFont(), Layout::NudgeCaptionTop,
+            s(Layout::NudgeNumberTop), Qt::yellow);
+    centred(QString::number(m_machine.state().nudges), nudgeNumberFont(), Layout::NudgeNumberTop,
+            panel.bottom() + 1, Qt::red);
 }
 
 QRect MachineView::reelWindow(int reel) const

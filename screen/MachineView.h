@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screen/NumberDisplay.h"
+
 #include <QFont>
 #include <QRect>
 
@@ -49,11 +51,9 @@ public:
     void drawCell(int reel, int row, int cell);
     QRect reelWindow(int reel) const;
 
-    // Digits on any canvas (the borrow dialog has its own): cells 16 x 21
-    // below a layout width of 1000, 32 x 42 from there; right-aligned numbers
-    // end at x, left-aligned ones start there.
-    static void drawNumber(Canvas &target, const Pictures &pictures, int layoutWidth, int number,
-                           int x, int y, bool green, bool rightAligned);
+    // The digits' cells: 16 x 21 below a layout width of 1000, 32 x 42 from
+    // there, whatever the density.
+    NumberDisplay numberDisplay(int roomLeft, int roomRight, bool green, bool rightAligned) const;
 
     Canvas &canvas() { return m_canvas; }
     int scale(int v) const;
@@ -65,7 +65,9 @@ public:
 
 private:
     QFont counterFont(int small, int medium, int large) const;
-    void drawCaption(const QString &text, int x, int anchorY, bool rightEnd);
+    QFont fitted(QFont font, const QString &text, QSize box) const;
+    void drawNumber(const NumberDisplay &display, int number, int anchorX);
+    void drawCaption(const QString &text, int x, bool rightEnd);
     void drawPanel(const QRect &design, const QImage &darkPicture, bool lit);
     void drawMasked(const QImage &picture, const QImage &mask, const QRect &source,
                     const QRect &target);

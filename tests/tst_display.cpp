@@ -6,6 +6,8 @@
 #include "ScreenProbe.h"
 #include "TestScreen.h"
 
+#include "dialogs/BorrowDialog.h"
+#include "game/Layout.h"
 #include "game/Strips.h"
 #include "platform/Canvas.h"
 #include "screen/Lights.h"
@@ -44,6 +46,10 @@ private slots:
     void changedLightsReachTheWindowPixelForPixel();
     void wideScreenShowsTheMachineInTheMiddle();
     void clicksLandOnTheDevicePixelUnderThePointer();
+    void numbersReadTrue_data();
+    void numbersReadTrue();
+    void nudgesStayInTheirPanel_data();
+    void nudgesStayInTheirPanel();
 
 private:
     const Config &config() const { return probe(*m_game->window).config(); }
@@ -190,6 +196,78 @@ void DisplayTest::clicksLandOnTheDevicePixelUnderThePointer()
     QCOMPARE(state.bet, 2);
     click(canvas(), QPoint(s(655) + 1, s(421)));
     QCOMPARE(state.bet, 2);
+}
+
+// A saved game may hold any value: every display shows it whole, with its
+// sign, however long it is.
+void DisplayTest::numbersReadTrue_data()
+{
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<int>("value");
+    for (const char *display : {"credits", "winnings", "bank credits", "bank borrowed"})
+        for (const int value : {-2147483647 - 1, -250, 1234567890, 2147483647})
+            QTest::addRow("%s %d", display, value) << QString::fromLatin1(display) << value;
+}
+
+void DisplayTest::numbersReadTrue()
+{
+    QFETCH(QString, display);
+    QFETCH(int, value);
+    GameState &state = m_game->state();
+    QImage area;
+    if (!display.startsWith(QLatin1String("bank"))) {
+        MachineView &view = probe(*m_game->window).view();
+        const bool credits = display == QLatin1String("credits");
+        if (credits) {
+            state.credits = value;
+            view.showCredits();
+        } else {
+            view.showWinnings(value);
+        }
+        // From the display's neighbour to its anchor, the panel's height.
+        area = canvas().grab(QRect(QPoint(s(credits ? 450 : 300), s(Layout::DigitsTop)),
+                                   QPoint(s(credits ? 620 : 440) - 1, s(84) - 1)));
+    } else {
+        const bool borrowed = display.endsWith(QLatin1String("borrowed"));
+        (borrowed ? state.borrowed : state.credits) = value;
+        BorrowDialog bank(config(), probe(*m_game->window).machine(), pictures());
+        bank.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bank));
+        const QImage balances = bank.findChild<Canvas *>()->image();
+        // Each balance has its own half of the window.
+        const int half = balances.width() / 2;
+        area = balances.copy(borrowed ? 0 : half, 0, half, balances.height());
+    }
+    QCOMPARE(readDigits(area), QString::number(value));
+}
+
+void DisplayTest::nudgesStayInTheirPanel_data()
+{
+    QTest::addColumn<int>("nudges");
+    QTest::newRow("most") << 2147483647;
+    QTest::newRow("least") << -2147483647 - 1;
+    QTest::newRow("two") << 2;
+}
+
+void DisplayTest::nudgesStayInTheirPanel()
+{
+    QFETCH(int, nudges);
+    MachineView &view = probe(*m_game->window).view();
+    // The machine around the counter as it is drawn without it.
+    const QRect design = Layout::BonusMeterBox.adjusted(-12, -12, 12, 12);
+    const QRect around = view.scaled(design);
+    canvas().copy(pictures().machine, design, around);
+    view.drawBonusMeter();
+    const QImage before = canvas().grab(around);
+    m_game->state().nudges = nudges;
+    view.drawNudgeCounter();
+    const QImage after = canvas().grab(around);
+    // Caption and number keep inside the panel.
+    const QRect panel = view.scaled(Layout::NudgeCounter).translated(-around.topLeft());
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (!panel.contains(x, y) && after.pixel(x, y) != before.pixel(x, y))
+                QFAIL(qPrintable(QStringLiteral("spilt at %1,%2").arg(x).arg(y)));
 }
 
 ZAND_TEST_MAIN(DisplayTest)

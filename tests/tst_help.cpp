@@ -142,7 +142,8 @@ void HelpTest::withoutABrowserThePlayerIsToldWhereThePageIs()
     const QUrl page = QUrl::fromLocalFile(game.appPath() + "games/index.html");
     QCOMPARE(answerer.messages,
              QStringList({"Could not find a web browser on your system!",
-                          "Please visit Zantek at:  " + page.toDisplayString()}));
+                          "Please visit Zantek at:  https://zantek.github.io/zandslots/\nor open "
+                              + page.toDisplayString()}));
     QCOMPARE(answerer.icons,
              QList<QMessageBox::Icon>({QMessageBox::Critical, QMessageBox::Information}));
     QCOMPARE(game.browser.opened, {page});

@@ -447,9 +447,12 @@ void PlayTest::accountsBalanceOverManySpins()
             probe(window()).controls().betOne();
         if (state().bet > 0 && state().spins == spin)
             probe(window()).controls().spin();
+        // A vault's screen is answered from the event loop.
+        QTRY_VERIFY(probe(window()).machine().controlsOpen());
         judge();
         while (state().nudgeMode && state().nudges > 0) {
             press(290 + 104 * (spin % 3), 250);
+            QTRY_VERIFY(probe(window()).machine().controlsOpen());
             judge();
         }
         bonus += state().bonusWon - bonusBefore;

@@ -105,6 +105,16 @@ void SideWindowsTest::statisticsShowTheGameInFullView_data()
                                   {"borrowed", "     1,000"}, {"totalBets", "         1"},
                                   {"payoffs", "2,147,482,648"}, {"normal", "4,294,966,295"},
                                   {"bonus", "-2,147,483,647"}, {"percentage", "214748264800.00%"}};
+    // A hand-edited file: the machine owes more than it ever paid.
+    GameRecord inDebt;
+    inDebt.credits = -2147483647 - 1;
+    inDebt.borrowed = 2147483647;
+    inDebt.totalBets = 5;
+    QTest::newRow("negative payoffs") << inDebt
+        << Figures{{"spins", "         0"}, {"credits", "-2,147,483,648"},
+                   {"borrowed", "2,147,483,647"}, {"totalBets", "         5"},
+                   {"payoffs", "-4,294,967,290"}, {"normal", "-4,294,967,290"},
+                   {"bonus", "         0"}, {"percentage", "-85899345800.00%"}};
 }
 
 void SideWindowsTest::statisticsShowTheGameInFullView()
