@@ -9,7 +9,7 @@ namespace zand {
 // The game's lettering, in points.
 inline QFont gameFont(int pointSize)
 {
-    QFont font(QLatin1String(Assets::FontFamily));
+    QFont font{QLatin1String(Assets::FontFamily)};
     font.setPointSize(pointSize);
     return font;
 }

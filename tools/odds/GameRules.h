@@ -1,8 +1,10 @@
 #pragma once
 
-// The one place where the odds tool reaches into the game: the strips, the
-// pay table, the vault's prizes and the generator that picks the stops. The
-// figures are worked out from these, so they change when the rules change.
+// The one place where the odds tool reaches into the game: the machine that
+// plays a turn by the game's rules, the strips, the pay table, the vault's
+// prizes and the generator that picks the stops. The figures are worked out
+// from these, so they change when the rules change.
+#include "game/Machine.h"
 #include "game/PayTable.h"
 #include "game/Prizes.h"
 #include "game/Random.h"

@@ -14,15 +14,12 @@ constexpr int Batches = 100;
 // Student's t for 99 % on two sides with Batches - 1 degrees of freedom.
 constexpr double T99 = 2.626;
 
-// What the lines of one combination of stops bring, everything but the
-// vault's prize, which is drawn when the vault opens.
+// What the lines of one combination of stops bring, for the player's choice
+// of a nudge: the credits of the bet lines and the vaults they open.
 struct Judged
 {
-    std::uint16_t pay = 0;       // credits of the bet lines
-    std::uint8_t wildPays = 0;   // bet lines paid with the Wild: 2 nudges each
-    std::uint8_t vaults = 0;     // lines that open the vault
-    std::uint8_t wildVaults = 0; // of them, with the Wild on reel 3
-    bool noMatch = false;        // a line matched nothing: nudge mode, unless won
+    std::uint16_t pay = 0;
+    std::uint8_t vaults = 0;
 };
 
 int indexOf(int s1, int s2, int s3)
@@ -35,14 +32,8 @@ Judged judgeStops(const std::array<int, 3> &stops, int coins)
     const SpinResult result = evaluate(stops, coins);
     Judged judged;
     judged.pay = static_cast<std::uint16_t>(result.total);
-    judged.wildPays = static_cast<std::uint8_t>(result.nudgesEarned / WildNudges);
-    judged.noMatch = result.anyNoMatch;
-    for (const LineResult &line : result.lines) {
-        if (line.outcome == PayTable::Outcome::Bonus) {
-            ++judged.vaults;
-            judged.wildVaults += line.wild;
-        }
-    }
+    for (const LineResult &line : result.lines)
+        judged.vaults += line.outcome == PayTable::Outcome::Bonus;
     return judged;
 }
 
@@ -88,38 +79,88 @@ Tables makeTables(int coins)
     return t;
 }
 
+// One player at the machine: the game's own Machine applies every rule (the
+// bet, the lines, the Wild's nudges, the vault, the count-up); the player
+// only chooses the nudges, as NudgePolicy tells.
+class Player
+{
+public:
+    Player(const Tables &tables, int coins, std::uint32_t seed)
+        : m_tables(tables)
+        , m_coins(coins)
+        , m_random(seed)
+    {
+        m_machine.newGame();
+    }
+
+    // Plays one spin and the nudges after it; returns the credits won.
+    long long play(Simulation &sim)
+    {
+        const GameState &s = m_machine.state();
+        // Borrowing keeps the player at the machine; it is not part of the odds.
+        if (s.credits < m_coins)
+            m_machine.borrow(Borrowing::Mode::Borrow, 1000);
+        for (int coin = 0; coin < m_coins; ++coin)
+            m_machine.placeCoin();
+        m_machine.takeBet();
+        // The game draws each reel's stop in turn, reels 1 to 3.
+        std::array<int, 3> stops{};
+        for (int &stop : stops)
+            stop = m_random.below(Strips::Length) + 1;
+        m_machine.spin(stops);
+        long long won = settle(sim, m_coins);
+        sim.spinCredits += m_machine.result().total;
+        while (won == 0 && m_machine.nudgeOffered()) {
+            const auto &at = s.reelStops;
+            const int reel = m_tables.bestNudge[indexOf(at[0], at[1], at[2])];
+            if (reel < 0)
+                break;
+            m_machine.nudge(reel);
+            ++sim.nudgesUsed;
+            won = settle(sim, s.lastBet);
+            sim.nudgeCredits += m_machine.result().total;
+        }
+        return won;
+    }
+
+private:
+    // Judges the reels where they stand, opens the vault for every line of
+    // Bonus symbols, counts the win in and ends the turn.
+    long long settle(Simulation &sim, int linesBet)
+    {
+        const GameState &s = m_machine.state();
+        const int nudgesBefore = s.nudges;
+        const int creditsBefore = s.credits;
+        m_machine.judge(linesBet);
+        while (m_machine.settleLines() == Machine::Lines::Bonus) {
+            ++sim.vaults;
+            const int prize = Prizes::Unshuffled[m_random.below(Prizes::Safes)];
+            if (prize != Prizes::SixNudges)
+                sim.vaultCredits += prize;
+            m_machine.payBonus(prize);
+            m_machine.closeVault();
+        }
+        while (m_machine.countUpStep(true) > 0) {
+        }
+        m_machine.endTurn();
+        sim.nudgesEarned += s.nudges - nudgesBefore;
+        return s.credits - creditsBefore;
+    }
+
+    const Tables &m_tables;
+    const int m_coins;
+    Random m_random;
+    Machine m_machine;
+};
+
 } // namespace
 
 Simulation simulate(int coins, long long spins, std::uint32_t seed)
 {
     const Tables t = makeTables(coins);
-    Random random(seed);
+    Player player(t, coins, seed);
     Simulation sim;
     sim.coins = coins;
-    int nudges = 6;
-
-    // Settles one evaluation of the lines; returns the credits won.
-    auto settle = [&](const Judged &j) {
-        long long won = j.pay;
-        nudges += WildNudges * j.wildPays;
-        sim.nudgesEarned += WildNudges * j.wildPays;
-        for (int v = 0; v < j.vaults; ++v) {
-            ++sim.vaults;
-            const int prize = Prizes::Unshuffled[random.below(Prizes::Safes)];
-            if (prize == Prizes::SixNudges) {
-                nudges += Prizes::NudgesWon;
-                sim.nudgesEarned += Prizes::NudgesWon;
-            } else {
-                won += prize;
-                sim.vaultCredits += prize;
-                if (v < j.wildVaults) {
-                    nudges += WildNudges;
-                    sim.nudgesEarned += WildNudges;
-                }
-            }
-        }
-        return won;
-    };
 
     const long long perBatch = spins / Batches;
     double sum = 0;
@@ -127,20 +168,7 @@ Simulation simulate(int coins, long long spins, std::uint32_t seed)
     for (int batch = 0; batch < Batches; ++batch) {
         long long batchWon = 0;
         for (long long n = 0; n < perBatch; ++n) {
-            // The game draws each reel's stop in turn, reels 1 to 3.
-            const int s1 = random.below(Strips::Length) + 1;
-            const int s2 = random.below(Strips::Length) + 1;
-            const int s3 = random.below(Strips::Length) + 1;
-            int i = indexOf(s1, s2, s3);
-            long long won = settle(t.judged[i]);
-            sim.spinCredits += t.judged[i].pay;
-            while (won == 0 && nudges > 0 && t.judged[i].noMatch && t.bestNudge[i] >= 0) {
-                --nudges;
-                ++sim.nudgesUsed;
-                i = t.nudged[i][t.bestNudge[i]];
-                won = settle(t.judged[i]);
-                sim.nudgeCredits += t.judged[i].pay;
-            }
+            const long long won = player.play(sim);
             sim.winningSpins += won > 0;
             batchWon += won;
         }
