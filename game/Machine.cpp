@@ -42,7 +42,7 @@ void Machine::open()
 
 bool Machine::placeCoin()
 {
-    if (m_state.credits < 1)
+    if (busy() || m_state.credits < 1)
         return false;
     m_state.bet += 1;
     addCredits(-1);
@@ -61,6 +61,8 @@ int Machine::placeMax()
 bool Machine::takeBet()
 {
     GameState &s = m_state;
+    if (busy())
+        return false;
     if (s.bet == 0 && s.lastBet > 0 && s.credits >= s.lastBet) {
         s.bet = s.lastBet;
         addCredits(-s.lastBet);
@@ -69,8 +71,10 @@ bool Machine::takeBet()
     return s.bet > 0;
 }
 
-void Machine::spin(const std::array<int, 3> &stops)
+bool Machine::spin(const std::array<int, 3> &stops)
 {
+    if (busy() || m_state.bet <= 0)
+        return false;
     addTo(m_state.totalBets, m_state.bet);
     m_state.reelStops = stops;
     addTo(m_state.spins, 1);
@@ -78,6 +82,7 @@ void Machine::spin(const std::array<int, 3> &stops)
     m_state.lineWon = {};
     emit linesWonChanged();
     setPhase(Phase::Spinning);
+    return true;
 }
 
 bool Machine::nudge(int reel)

@@ -65,8 +65,8 @@ public:
     // cover it. False when no bet stands for a spin.
     bool takeBet();
     // Spins to `stops` (each reel's top row, 1 to 30) on the bet placed: the
-    // bet is charged to the books, the spin counted and its lines judged.
-    void spin(const std::array<int, 3> &stops);
+    // bet is charged to the books and the spin counted. False without a bet.
+    bool spin(const std::array<int, 3> &stops);
     // Nudges `reel` down one stop when a nudge is offered: it costs a nudge
     // and its lines are judged on the last spin's bet. False when refused.
     bool nudge(int reel);
