@@ -23,6 +23,8 @@ struct GameFixture
 {
     QTemporaryDir dir;
     FakeClock clock;
+    // The clock the game is given: the fake one unless a test says otherwise.
+    Clock *gameClock = &clock;
     RecordingSound sound{&clock};
     FakeMusic music;
     RecordingHelp help;
@@ -54,7 +56,7 @@ struct GameFixture
     MainWindow &start(bool ready = true)
     {
         window = std::make_unique<MainWindow>(
-            Platform{clock, sound, music, help, browser, appPath(), exeFileName, savedGamePath()});
+            Platform{*gameClock, sound, music, help, browser, appPath(), exeFileName, savedGamePath()});
         // The test runs the start-up tick itself: on a slow machine (or under
         // the sanitizers) the 250 ms timer would otherwise fire while the
         // window is being shown.

@@ -5,6 +5,7 @@
 #include "ScreenProbe.h"
 
 #include "app/Controls.h"
+#include "platform/EventClock.h"
 #include "game/PayTable.h"
 #include "game/SavedGame.h"
 #include "game/SpinResult.h"
@@ -15,6 +16,7 @@
 #include "screen/Lights.h"
 #include "screen/MachineView.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTest>
 
@@ -60,6 +62,7 @@ private slots:
     void accountsBalanceOverManySpins();
     void gameChangingMenusAreShutWhileTheReelsMove();
     void closingDuringANudgeSettlesItsWin();
+    void aSpinOnTheRealClockLeavesTheEventLoopFree();
 
 private:
     GameState &state() { return m_game->state(); }
@@ -509,6 +512,31 @@ void PlayTest::closingDuringANudgeSettlesItsWin()
     QCOMPARE(state().credits, credits + 250);
     QCOMPARE(probe(*m_game->window).savedGames().load(8).values.credits, credits + 250);
     QCOMPARE(probe(*m_game->window).savedGames().load(8).values.nudges, 2);
+}
+
+void PlayTest::aSpinOnTheRealClockLeavesTheEventLoopFree()
+{
+    GameFixture game;
+    EventClock realClock;
+    game.gameClock = &realClock;
+    MainWindow &window = game.start();
+    probe(window).skipBonusGames();
+    Machine &machine = probe(window).machine();
+    int timerRuns = 0;
+    QTimer beside;
+    connect(&beside, &QTimer::timeout, [&] { ++timerRuns; });
+    beside.start(50);
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    probe(window).controls().betOne();
+    probe(window).controls().spin();
+    // The spin returned at once; it goes on from the event loop.
+    QCOMPARE(machine.phase(), Machine::Phase::Spinning);
+    QTRY_VERIFY_WITH_TIMEOUT(machine.controlsOpen(), 10'000);
+    QVERIFY(elapsed.elapsed() >= ReelSpinner::Ticks * ReelSpinner::TickMs);
+    QVERIFY(timerRuns >= 10);
+    QCOMPARE(machine.state().spins, 1);
 }
 
 ZAND_TEST_MAIN(PlayTest)
