@@ -20,11 +20,13 @@ int main(int argc, char *argv[])
     // The game answers the stop signals itself (below); the audio library
     // must not take them over.
     qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
+    if (const std::optional<int> answered = Startup::answerCommandLine(argc, argv))
+        return *answered;
     Startup::beforeApplication();
     QApplication app(argc, argv);
     Startup::nameApplication();
 
-    SdlAudio audio;
+    SdlAudio audio(Startup::musicRenderer());
     SdlSoundOutput sound(audio);
     SdlMusicOutput music(audio);
     EventClock clock;

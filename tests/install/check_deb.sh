@@ -26,4 +26,8 @@ for f in ./usr/games/zandslots ./usr/share/applications/io.github.zantek.ZandorS
          ./usr/share/zandslots/Zand0.wav ./usr/share/zandslots/zandslots.html; do
   grep -q " $f\$" <<<"$contents" || fail "$f is not in the package"
 done
+# What a distribution asks of a package: no lintian error or warning.
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning "$deb" >"$tmp/lintian.log" 2>&1 || { cat "$tmp/lintian.log" >&2; fail "lintian"; }
+fi
 echo "Debian package: 1 passed, 0 failed"
