@@ -47,6 +47,8 @@ void WindowFit::toggleFullScreen()
         m_window.setWindowState(m_window.windowState() & ~Qt::WindowFullScreen);
         return;
     }
+    // A window of one fixed size tells the window manager it cannot grow;
+    // leaving full screen fixes the size again (fit()).
     m_window.setMinimumSize(0, 0);
     m_window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     m_window.setWindowState(m_window.windowState() | Qt::WindowFullScreen);
