@@ -2,6 +2,8 @@
 #include "MainWindow.h"
 
 #include "app/Controls.h"
+#include "app/Startup.h"
+#include "app/WindowFit.h"
 #include "audio/MusicBox.h"
 #include "dialogs/BorrowDialog.h"
 #include "dialogs/DialogLook.h"
@@ -22,15 +24,23 @@ namespace zand {
 void MainWindow::createMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    m_gameChangingActions << file->addAction(QStringLiteral("&New Game"), this, &MainWindow::newGame);
+    // The desktop's usual keys; they rest with their items while the reels move.
+    const auto withKey = [](QAction *action, const QKeySequence &key) {
+        action->setShortcut(key);
+        return action;
+    };
+    m_gameChangingActions << withKey(file->addAction(QStringLiteral("&New Game"), this, &MainWindow::newGame),
+                                     Qt::CTRL | Qt::Key_N);
     file->addSeparator();
-    m_gameChangingActions << file->addAction(QStringLiteral("&Open Game"), this, &MainWindow::openGame);
-    m_gameChangingActions << file->addAction(QStringLiteral("&Save Game"), this, &MainWindow::saveGame);
+    m_gameChangingActions << withKey(file->addAction(QStringLiteral("&Open Game"), this, &MainWindow::openGame),
+                                     Qt::CTRL | Qt::Key_O);
+    m_gameChangingActions << withKey(file->addAction(QStringLiteral("&Save Game"), this, &MainWindow::saveGame),
+                                     Qt::CTRL | Qt::Key_S);
     file->addSeparator();
-    file->addAction(QStringLiteral("E&xit"), this, [this] {
+    withKey(file->addAction(QStringLiteral("E&xit"), this, [this] {
         m_session.closing = true;
         close();
-    });
+    }), Qt::CTRL | Qt::Key_Q);
 
     QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
     m_soundAction = options->addAction(QStringLiteral("Sound"), this, [this] {
@@ -45,6 +55,9 @@ void MainWindow::createMenus()
     });
     m_musicAction->setCheckable(true);
     m_musicAction->setChecked(true);
+    options->addSeparator();
+    options->addAction(QStringLiteral("&Full Screen"), this, [this] { m_windowFit->toggleFullScreen(); })
+        ->setShortcut(Qt::Key_F11);
 
     m_gameChangingActions << menuBar()->addAction(QStringLiteral("&Borrow"), this, &MainWindow::borrow);
     // The statistics and the chart change nothing: open during a spin too.
@@ -107,7 +120,8 @@ void MainWindow::showPayoffs()
 void MainWindow::showVersion()
 {
     QMessageBox box(QMessageBox::Information, Config::applicationTitle(),
-                    m_config.gameTitle + QStringLiteral("\n\nVersion:  ") + m_config.versionText,
+                    m_config.gameTitle + QStringLiteral("\n\nVersion:  ") + m_config.versionText
+                        + QStringLiteral("\n") + Startup::licenceLine(),
                     QMessageBox::Ok, this);
     // A box as narrow as its text would leave its title no room.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
@@ -123,7 +137,7 @@ void MainWindow::showManual()
 
 void MainWindow::openGamesPage()
 {
-    openWebPage(m_platform.browser, WebPages::address(WebPages::GamesPage, m_config.appPath), this);
+    openWebPage(m_platform.browser, WebPages::address(WebPages::GamesPage, m_config), this);
 }
 
 void MainWindow::showCompanyInformation()

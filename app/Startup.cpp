@@ -4,10 +4,60 @@
 #include "game/Config.h"
 #include "game/RegularFile.h"
 
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 
+#include <cstdio>
+
 namespace zand::Startup {
+
+std::optional<int> answerCommandLine(int argc, char *argv[])
+{
+    // Qt's own options (-platform, -style, -display...) are its to take, so
+    // only these two are looked at.
+    bool wanted = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        wanted = wanted || arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v" || arg == "--version";
+    }
+    if (!wanted)
+        return std::nullopt;
+    const QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zandslots"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("A three-reel slot machine with nudges and a bonus vault.\n"
+                       "The game keeps its songs in $XDG_CACHE_HOME/zandslots (about 110 MB);\n"
+                       "that folder may be deleted at any time."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+    } else {
+        std::printf("%s %s\n%s\n", qPrintable(Config::applicationTitle()), ZAND_VERSION_TEXT,
+                    qPrintable(licenceLine()));
+    }
+    return 0;
+}
+
+QString licenceLine()
+{
+    return QStringLiteral("Licence: GNU GPL version 3 or later (GPL-3.0-or-later), without warranty.");
+}
+
+QString musicRenderer()
+{
+    const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    const QString beside = folder + QStringLiteral("zandsynth");
+    if (QFileInfo(beside).isExecutable())
+        return beside;
+    return QDir::cleanPath(folder + QStringLiteral(ZAND_HELPERS_FROM_PROGRAM "/zandsynth"));
+}
 
 void beforeApplication()
 {

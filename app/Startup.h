@@ -1,6 +1,22 @@
 #pragma once
 
+#include <QString>
+
+#include <optional>
+
 namespace zand::Startup {
+
+// Answers --help and --version on standard output before anything else
+// starts, so they work with no display; a wrong option is told on standard
+// error. Returns the exit code when the program is to end there.
+std::optional<int> answerCommandLine(int argc, char *argv[]);
+
+// The licence, in one line for the version box and --version.
+QString licenceLine();
+
+// The song renderer: beside the program in a build or a portable copy, else
+// in the installed game's private helper folder.
+QString musicRenderer();
 
 // Before the application object exists: the desktop's scaling is taken as
 // it is (125 % stays 1.25), so the side windows look as every other program

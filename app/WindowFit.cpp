@@ -20,6 +20,10 @@ WindowFit::WindowFit(QWidget &window, const QScreen &screen)
     , m_frame(frameSize(DeviceScreen::of(&screen), m_available))
 {
     m_window.installEventFilter(this);
+    m_leaveFullScreen.setShortcut(Qt::Key_Escape);
+    m_leaveFullScreen.setEnabled(false);
+    connect(&m_leaveFullScreen, &QAction::triggered, this, &WindowFit::toggleFullScreen);
+    m_window.addAction(&m_leaveFullScreen);
     fit();
 }
 
@@ -35,6 +39,19 @@ void WindowFit::maximise()
     m_window.setMinimumSize(0, 0);
     m_window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     m_window.setWindowState(Qt::WindowMaximized);
+}
+
+void WindowFit::toggleFullScreen()
+{
+    if (m_window.isFullScreen()) {
+        m_window.setWindowState(m_window.windowState() & ~Qt::WindowFullScreen);
+        return;
+    }
+    // A window of one fixed size tells the window manager it cannot grow;
+    // leaving full screen fixes the size again (fit()).
+    m_window.setMinimumSize(0, 0);
+    m_window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_window.setWindowState(m_window.windowState() | Qt::WindowFullScreen);
 }
 
 bool WindowFit::eventFilter(QObject *watched, QEvent *event)
@@ -56,6 +73,7 @@ bool WindowFit::eventFilter(QObject *watched, QEvent *event)
 
 void WindowFit::fit()
 {
+    m_leaveFullScreen.setEnabled(m_window.isFullScreen());
     if (m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
         return;
     // The window system sizes the inside; the frame adds its own margins.

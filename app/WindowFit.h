@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QObject>
 #include <QRect>
 #include <QSize>
@@ -27,6 +28,10 @@ public:
     // be restored later, it takes the fitted size again.
     void maximise();
 
+    // Full screen and back (F11), also left with Escape: the machine is then
+    // drawn on the whole screen.
+    void toggleFullScreen();
+
     // The frame for a screen, in the window system's pixels.
     static QSize frameSize(const DeviceScreen &screen, const QRect &available);
 
@@ -39,6 +44,7 @@ private:
     QWidget &m_window;
     QRect m_available;
     QSize m_frame;
+    QAction m_leaveFullScreen; // Escape, live only while full screen
 };
 
 } // namespace zand

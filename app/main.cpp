@@ -24,6 +24,8 @@ int main(int argc, char *argv[])
     // The game answers the stop signals itself (below); the audio library
     // must not take them over.
     qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
+    if (const std::optional<int> answered = Startup::answerCommandLine(argc, argv))
+        return *answered;
     Startup::beforeApplication();
     QApplication app(argc, argv);
     Startup::nameApplication();
@@ -42,13 +44,16 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    SdlAudio audio;
+    SdlAudio audio(Startup::musicRenderer());
     SdlSoundOutput sound(audio);
     SdlMusicOutput music(audio);
     EventClock clock;
     DesktopBrowser browser;
     const QString appPath = exe.absolutePath() + QDir::separator();
-    HelpWindow help(browser, WebPages::address(WebPages::GamesPage, appPath));
+    // The games page is found as the game's other files are.
+    Config files;
+    files.appPath = appPath;
+    HelpWindow help(browser, WebPages::address(WebPages::GamesPage, files));
 
     MainWindow window(Platform{clock, sound, music, help, browser, appPath, exe.fileName(), savedGame});
     window.show();

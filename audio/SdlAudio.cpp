@@ -84,7 +84,7 @@ void MixChunkDeleter::operator()(Mix_Chunk *chunk) const
     Mix_FreeChunk(chunk);
 }
 
-void MixMusicDeleter::operator()(_Mix_Music *music) const
+void MixMusicDeleter::operator()(Mix_Music *music) const
 {
     Mix_FreeMusic(music);
 }

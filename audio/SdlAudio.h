@@ -11,8 +11,8 @@
 #include <memory>
 #include <vector>
 
-struct Mix_Chunk;
-struct _Mix_Music;
+// The mixer's own type names: its private struct names differ between releases.
+#include <SDL_mixer.h>
 
 namespace zand {
 
@@ -22,10 +22,10 @@ struct MixChunkDeleter {
     void operator()(Mix_Chunk *chunk) const;
 };
 struct MixMusicDeleter {
-    void operator()(_Mix_Music *music) const;
+    void operator()(Mix_Music *music) const;
 };
 using MixChunkPtr = std::unique_ptr<Mix_Chunk, MixChunkDeleter>;
-using MixMusicPtr = std::unique_ptr<_Mix_Music, MixMusicDeleter>;
+using MixMusicPtr = std::unique_ptr<Mix_Music, MixMusicDeleter>;
 
 // Opens the sound device through SDL_mixer once for the whole run, and finds
 // the soundfont and the renderer that turn the songs into wave files. Without

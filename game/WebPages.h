@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/Config.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -12,13 +14,14 @@ inline constexpr const char *SiteName = "Zantek";
 inline constexpr const char *HomePage = "https://zantek.github.io/zandslots/";
 
 // A page's address; empty for a page the game has none for. The games page
-// ships with the game, in the folder "games" beside the executable, so it
-// opens wherever the game is installed, with or without a network.
-inline QUrl address(int page, const QString &appPath)
+// ships with the game, in its folder "games", found as the game's other files
+// are (beside the executable in a build, in the data folder once installed),
+// so it opens with or without a network.
+inline QUrl address(int page, const Config &config)
 {
     if (page != GamesPage)
         return {};
-    return QUrl::fromLocalFile(appPath + QStringLiteral("games/index.html"));
+    return QUrl::fromLocalFile(config.assetPath(QStringLiteral("games/index.html")));
 }
 
 } // namespace zand::WebPages

@@ -5,6 +5,7 @@
 #include "ScreenProbe.h"
 
 #include "app/Controls.h"
+#include "app/Startup.h"
 #include "game/Assets.h"
 #include "platform/HelpViewer.h"
 #include "screen/Pictures.h"
@@ -217,7 +218,9 @@ void SideWindowsTest::versionBoxNamesTheGameAndItsVersion()
     MainWindow &window = fixture.start();
     ModalAnswerer answerer;
     menuCommand(window, QStringLiteral("Version"))->trigger();
-    QCOMPARE(answerer.messages, QStringList{QStringLiteral("Emerald Nights\n\nVersion:  2.2")});
+    QCOMPARE(answerer.messages, QStringList{QStringLiteral("Emerald Nights\n\nVersion:  2.2\n")
+                                            + Startup::licenceLine()});
+    QVERIFY(Startup::licenceLine().contains(QStringLiteral("GPL-3.0-or-later")));
 }
 
 ZAND_TEST_MAIN(SideWindowsTest)

@@ -53,6 +53,7 @@ private slots:
     void playersThemeFolderComesAfterTheGamesOwn();
     void jpegDecoderRefusesBrokenFiles();
     void windowFrameFitsTheScreen();
+    void fullScreenTakesTheScreenAndF11OrEscapeLeaveIt();
     void gameIsKeptBetweenRuns();
     void missingRequiredSoundIsReportedAndTheGameGoesOn();
     void unreadableSavedGameIsReportedAndKept();
@@ -226,6 +227,23 @@ void StartupTest::windowFrameFitsTheScreen()
     // Not resizable.
     QCOMPARE(window.minimumSize(), window.size());
     QCOMPARE(window.maximumSize(), window.size());
+}
+
+void StartupTest::fullScreenTakesTheScreenAndF11OrEscapeLeaveIt()
+{
+    GameFixture game;
+    MainWindow &window = game.start();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QSize normal = window.size();
+    const QRect screen = window.screen()->geometry();
+    for (const Qt::Key leave : {Qt::Key_F11, Qt::Key_Escape}) {
+        QTest::keyClick(&window, Qt::Key_F11);
+        QTRY_VERIFY(window.isFullScreen());
+        QTRY_COMPARE(window.geometry(), screen);
+        QTest::keyClick(&window, leave);
+        QTRY_VERIFY(!window.isFullScreen());
+        QTRY_COMPARE(window.size(), normal);
+    }
 }
 
 void StartupTest::gameIsKeptBetweenRuns()

@@ -15,8 +15,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 deb=$(ls "$tmp"/zandslots_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 names=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')
+# Debian 13 renamed some libraries for its 64-bit time: libqt6core6t64.
 for package in libqt6widgets6 libqt6gui6 libqt6core6 libsdl2-mixer-2.0-0 libjpeg62-turbo fonts-dejavu-core; do
-  grep -qx "$package" <<<"$names" || fail "$package is not among the dependencies: $depends"
+  grep -qxE "${package}(t64)?" <<<"$names" || fail "$package is not among the dependencies: $depends"
 done
 [[ $(dpkg-deb -f "$deb" Recommends) == *fluid-soundfont-gm* ]] || fail "the soundfont is not recommended"
 [[ $(dpkg-deb -f "$deb" Section) == games ]] || fail "section"
@@ -25,4 +26,8 @@ for f in ./usr/games/zandslots ./usr/share/applications/io.github.zantek.ZandorS
          ./usr/share/zandslots/Zand0.wav ./usr/share/zandslots/zandslots.html; do
   grep -q " $f\$" <<<"$contents" || fail "$f is not in the package"
 done
+# What a distribution asks of a package: no lintian error or warning.
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning "$deb" >"$tmp/lintian.log" 2>&1 || { cat "$tmp/lintian.log" >&2; fail "lintian"; }
+fi
 echo "Debian package: 1 passed, 0 failed"
