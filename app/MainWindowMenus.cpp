@@ -125,7 +125,7 @@ void MainWindow::showVersion()
                     QMessageBox::Ok, this);
     // A box as narrow as its text would leave its title no room.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
-        grid->addItem(new QSpacerItem(DialogLook::titleRoom(&box), 0, QSizePolicy::Expanding),
+        grid->addItem(new QSpacerItem(DialogLook::titleRoom(&box), 0, QSizePolicy::Minimum),
                       grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
 }

@@ -116,13 +116,15 @@ QFont MachineView::fitted(QFont font, const QString &text, QSize box) const
 }
 
 // A display's caption stands between the top of the panel and its digits.
-// Its ground is made black first: letters drawn over themselves would
-// thicken.
+// The three captions are fitted as one, so a word that reaches lower (the g
+// of Winnings) is not drawn smaller than the others. Its ground is made
+// black first: letters drawn over themselves would thicken.
 void MachineView::drawCaption(const QString &text, int x, bool rightEnd)
 {
     const int top = s(Layout::CaptionTop);
     const int height = s(Layout::DigitsTop) - top;
-    const QFont font = fitted(captionFont(), text, QSize(s(Layout::Width), height));
+    const QFont font = fitted(captionFont(), QStringLiteral("Coins Winnings Credits"),
+                              QSize(s(Layout::Width), height));
     const int width = m_canvas.textWidth(text, font);
     const int left = rightEnd ? s(x) - width : s(x);
     m_canvas.fillRect(QRect(left, top, width + 2, height), Qt::black);
