@@ -5,6 +5,7 @@
 #include "game/Borrowing.h"
 #include "game/Config.h"
 #include "game/Machine.h"
+#include "platform/AccessibleCanvas.h"
 #include "platform/Canvas.h"
 #include "platform/HelpViewer.h"
 #include "screen/NumberDisplay.h"
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -67,6 +69,8 @@ BorrowDialog::BorrowDialog(const Config &config, Machine &machine, const Picture
     m_balances->setGeometry(DialogLook::scaled(this, QRect(0, 0, Width, BalancesHeight)));
     m_balances->setFocusPolicy(Qt::NoFocus);
     m_balances->setPaintHandler([this] { paintBalances(); });
+    AccessibleCanvas::describe(m_balances, [this] { return balanceZones(); });
+    m_balances->setAccessibleName(tr("Balances"));
 
     createChipButtons();
     createModeButtons();
@@ -96,7 +100,7 @@ void BorrowDialog::createChipButtons()
         const int amount = Borrowing::Amounts[i];
         auto *button = new QPushButton(chipIcon(chips[i]), QString(), this);
         button->setObjectName(QStringLiteral("chip%1").arg(amount));
-        button->setAccessibleName(QStringLiteral("$%1").arg(amount));
+        m_chips.push_back(button);
         // The chips keep their drawn size; the buttons grow around them.
         button->setIconSize(QSize(66, 42));
         button->setAutoDefault(false);
@@ -127,6 +131,35 @@ void BorrowDialog::createModeButtons()
     m_payBack->setFont(DialogLook::font(12));
     place(m_payBack, QRect(355, 192, 190, 33));
     setHelpContext(m_payBack, HelpContext::BorrowButtons);
+    connect(m_payBack, &QRadioButton::toggled, this, &BorrowDialog::nameChips);
+    nameChips();
+}
+
+void BorrowDialog::nameChips()
+{
+    // A reader hears what a chip will do in the mode chosen.
+    for (std::size_t i = 0; i < m_chips.size(); ++i) {
+        const QString amount = QLocale().toString(Borrowing::Amounts[i]);
+        m_chips[i]->setAccessibleName(m_payBack->isChecked() ? tr("Pay back %1 credits").arg(amount)
+                                                             : tr("Borrow %1 credits").arg(amount));
+    }
+}
+
+std::vector<CanvasZone> BorrowDialog::balanceZones() const
+{
+    const QRect all(QPoint(0, 0), m_balances->pixelSize());
+    CanvasZone credits;
+    credits.kind = CanvasZone::Kind::Value;
+    credits.name = tr("Credits");
+    credits.rect = QRect(all.topLeft(), QSize(all.width() / 2, all.height()));
+    credits.value = m_machine.state().credits;
+    credits.text = QLocale().toString(credits.value);
+    CanvasZone borrowed = credits;
+    borrowed.name = tr("Borrowed");
+    borrowed.rect.moveLeft(all.width() / 2);
+    borrowed.value = m_machine.state().borrowed;
+    borrowed.text = QLocale().toString(borrowed.value);
+    return {credits, borrowed};
 }
 
 void BorrowDialog::place(QWidget *control, const QRect &rect96)
@@ -173,6 +206,8 @@ void BorrowDialog::chipClicked(int amount)
         return;
     }
     m_balances->repaintNow();
+    AccessibleCanvas::valueChanged(m_balances, 0);
+    AccessibleCanvas::valueChanged(m_balances, 1);
 }
 
 void BorrowDialog::inform(const QString &text)

@@ -42,7 +42,7 @@ SlotDialog::SlotDialog(SlotDialogMode mode, const SavedGameFile &file, const Gam
 
     // Made in slot order, so the focus moves from slot to slot.
     for (int slot = 0; slot < int(m_panels.size()); ++slot) {
-        m_panels[slot] = new SlotPanel(slot + 1, this);
+        m_panels[slot] = new SlotPanel(slot + 1, mode == SlotDialogMode::Save, this);
         connect(m_panels[slot]->button(), &QPushButton::clicked, this, [this, slot] { slotPressed(slot); });
     }
 

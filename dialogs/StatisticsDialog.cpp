@@ -65,6 +65,7 @@ StatisticsDialog::StatisticsDialog(const GameRecord &game, QWidget *parent)
         QLabel *value = addValue(text, figure.valueRight, figure.valueY,
                                  figure.look == Look::Regular ? regular : bold);
         value->setObjectName(QLatin1String(figure.name));
+        value->setAccessibleName(caption->text());
         if (standsOut) {
             QPalette red = value->palette();
             red.setColor(QPalette::WindowText, Qt::red);
