@@ -108,7 +108,7 @@ void Controls::betOne()
         return;
     if (m_machine.state().credits < 1) {
         if (m_notify)
-            m_notify(QStringLiteral("You are out of credits...better borrow some!"));
+            m_notify(tr("You are out of credits...better borrow some!"));
         return;
     }
     m_parts.lights.winLines.stop();
@@ -139,7 +139,7 @@ void Controls::spin()
     m_parts.music.servePending();
     if (!m_machine.takeBet()) {
         if (m_notify)
-            m_notify(QStringLiteral("No bet was placed!"));
+            m_notify(tr("No bet was placed!"));
         return;
     }
     m_parts.lights.stopAll();

@@ -21,44 +21,44 @@ namespace zand {
 
 void MainWindow::createMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    m_gameChangingActions << file->addAction(QStringLiteral("&New Game"), this, &MainWindow::newGame);
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    m_gameChangingActions << file->addAction(tr("&New Game"), this, &MainWindow::newGame);
     file->addSeparator();
-    m_gameChangingActions << file->addAction(QStringLiteral("&Open Game"), this, &MainWindow::openGame);
-    m_gameChangingActions << file->addAction(QStringLiteral("&Save Game"), this, &MainWindow::saveGame);
+    m_gameChangingActions << file->addAction(tr("&Open Game"), this, &MainWindow::openGame);
+    m_gameChangingActions << file->addAction(tr("&Save Game"), this, &MainWindow::saveGame);
     file->addSeparator();
-    file->addAction(QStringLiteral("E&xit"), this, [this] {
+    file->addAction(tr("E&xit"), this, [this] {
         m_session.closing = true;
         close();
     });
 
-    QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
-    m_soundAction = options->addAction(QStringLiteral("Sound"), this, [this] {
+    QMenu *options = menuBar()->addMenu(tr("&Options"));
+    m_soundAction = options->addAction(tr("Sound"), this, [this] {
         m_session.soundOn = !m_session.soundOn;
         m_soundAction->setChecked(m_session.soundOn);
     });
     m_soundAction->setCheckable(true);
     m_soundAction->setChecked(true);
-    m_musicAction = options->addAction(QStringLiteral("Music"), this, [this] {
+    m_musicAction = options->addAction(tr("Music"), this, [this] {
         m_music->toggle();
         m_musicAction->setChecked(m_session.musicOn);
     });
     m_musicAction->setCheckable(true);
     m_musicAction->setChecked(true);
 
-    m_gameChangingActions << menuBar()->addAction(QStringLiteral("&Borrow"), this, &MainWindow::borrow);
+    m_gameChangingActions << menuBar()->addAction(tr("&Borrow"), this, &MainWindow::borrow);
     // The statistics and the chart change nothing: open during a spin too.
-    menuBar()->addAction(QStringLiteral("&Stats"), this, &MainWindow::showStatistics);
-    menuBar()->addAction(QStringLiteral("&Payoffs"), this, &MainWindow::showPayoffs);
+    menuBar()->addAction(tr("&Stats"), this, &MainWindow::showStatistics);
+    menuBar()->addAction(tr("&Payoffs"), this, &MainWindow::showPayoffs);
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("Version"), this, &MainWindow::showVersion);
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("Version"), this, &MainWindow::showVersion);
     help->addSeparator();
     help->addAction(m_config.manualCaption(), this, &MainWindow::showManual);
     help->addSeparator();
-    help->addAction(QStringLiteral("&Zantek Games Page"), this, &MainWindow::openGamesPage);
+    help->addAction(tr("&Zantek Games Page"), this, &MainWindow::openGamesPage);
     help->addSeparator();
-    help->addAction(QStringLiteral("&Company Information"), this,
+    help->addAction(tr("&Company Information"), this,
                     &MainWindow::showCompanyInformation);
 }
 
@@ -107,7 +107,7 @@ void MainWindow::showPayoffs()
 void MainWindow::showVersion()
 {
     QMessageBox box(QMessageBox::Information, Config::applicationTitle(),
-                    m_config.gameTitle + QStringLiteral("\n\nVersion:  ") + m_config.versionText,
+                    m_config.gameTitle + tr("\n\nVersion:  ") + m_config.versionText,
                     QMessageBox::Ok, this);
     // A box as narrow as its text would leave its title no room.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))

@@ -61,7 +61,7 @@ BorrowDialog::BorrowDialog(const Config &config, Machine &machine, const Picture
     , m_pictures(pictures)
     , m_balances(new Canvas(this))
 {
-    setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
+    setWindowTitle(tr("Use this form to borrow or pay back credits"));
     setFont(DialogLook::font(10));
     setFixedSize(DialogLook::scaled(this, Width), DialogLook::scaled(this, Height));
     setHelpContext(this, HelpContext::MainWindow);
@@ -76,13 +76,13 @@ BorrowDialog::BorrowDialog(const Config &config, Machine &machine, const Picture
     createModeButtons();
 
     QPushButton *help = DialogLook::button(this, QRect(10, 246, 127, 46),
-                                           DialogLook::Glyph::Help, QStringLiteral("&Help"));
+                                           DialogLook::Glyph::Help, tr("&Help"));
     help->setObjectName(QStringLiteral("help"));
     setHelpContext(help, HelpContext::BorrowButtons);
     connect(help, &QPushButton::clicked, this, [this] { inform(Borrowing::instructions()); });
 
     QPushButton *ok = DialogLook::button(this, QRect(442, 246, 127, 46), DialogLook::Glyph::Ok,
-                                         QStringLiteral("&OK"));
+                                         tr("&OK"));
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     setHelpContext(ok, HelpContext::BorrowButtons);
@@ -112,21 +112,21 @@ void BorrowDialog::createChipButtons()
 
 void BorrowDialog::createModeButtons()
 {
-    auto *mode = new QLabel(QStringLiteral("Mode:"), this);
+    auto *mode = new QLabel(tr("Mode:"), this);
     mode->setFont(DialogLook::font(14));
     QPalette red = mode->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     mode->setPalette(red);
     place(mode, QRect(56, 192, 54, 24));
 
-    auto *borrow = new QRadioButton(QStringLiteral("Borrow Credits"), this);
+    auto *borrow = new QRadioButton(tr("Borrow Credits"), this);
     borrow->setObjectName(QStringLiteral("borrow"));
     borrow->setFont(DialogLook::font(12));
     borrow->setChecked(true);
     place(borrow, QRect(147, 192, 190, 33));
     setHelpContext(borrow, HelpContext::BorrowButtons);
 
-    m_payBack = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
+    m_payBack = new QRadioButton(tr("Pay Back Credits"), this);
     m_payBack->setObjectName(QStringLiteral("payBack"));
     m_payBack->setFont(DialogLook::font(12));
     place(m_payBack, QRect(355, 192, 190, 33));
@@ -179,11 +179,11 @@ void BorrowDialog::paintBalances()
     c.fillRect(QRect(QPoint(0, 0), c.pixelSize()), palette().color(QPalette::Window));
     const QFont caption = DialogLook::font(10, true);
     const QColor ink = palette().color(QPalette::WindowText);
-    const QString credits = QStringLiteral("Credits:");
+    const QString credits = tr("Credits:");
     // The caption ends where the digits below it end.
     c.drawText(s(CreditsRight) - c.textWidth(credits, caption), s(CaptionTop), credits, caption,
                ink);
-    c.drawText(s(BorrowedLeft), s(CaptionTop), QStringLiteral("Borrowed:"), caption, ink);
+    c.drawText(s(BorrowedLeft), s(CaptionTop), tr("Borrowed:"), caption, ink);
     // The digits of the machine's screen, as the window system counts it.
     NumberDisplay display = NumberDisplay::sizedFor(
         static_cast<int>(m_config.layoutWidth * 96 / m_config.logicalDpi), grow);

@@ -58,7 +58,7 @@ SlotPanel::SlotPanel(int number, bool saving, QWidget *dialog)
     m_credits = label(QRect(8, 48, 105, 13), Qt::AlignLeft, QStringLiteral("credits") + suffix);
     m_borrowed = label(QRect(112, 48, 113, 13), Qt::AlignRight, QStringLiteral("borrowed") + suffix);
 
-    m_button = DialogLook::button(this, QRect(232, 16, 49, 37), DialogLook::Glyph::Ok, QStringLiteral("OK"));
+    m_button = DialogLook::button(this, QRect(232, 16, 49, 37), DialogLook::Glyph::Ok, tr("OK"));
     m_button->setObjectName(QStringLiteral("slot") + suffix);
     m_button->setFont(dialog->font());
 }
@@ -82,8 +82,8 @@ void SlotPanel::showGame(const SavedGameFile::Loaded &game, const QString &gameT
     m_name->setCursorPosition(0);
     setFitted(m_game, gameTitle);
     setFitted(m_date, game.date);
-    setFitted(m_credits, QStringLiteral("%1 Credits").arg(game.values.credits));
-    setFitted(m_borrowed, QStringLiteral("%1 Borrowed").arg(game.values.borrowed));
+    setFitted(m_credits, tr("%1 Credits").arg(game.values.credits));
+    setFitted(m_borrowed, tr("%1 Borrowed").arg(game.values.borrowed));
     // Eight buttons that all read "OK" tell a listener nothing: each says
     // which slot it is and what the slot holds.
     const QString held = game.name.isEmpty()
