@@ -64,7 +64,7 @@ public:
         case CanvasZone::Kind::Button:
             return QAccessible::Button;
         case CanvasZone::Kind::Value:
-            return QAccessible::Indicator;
+            return QAccessible::StaticText;
         case CanvasZone::Kind::Text:
             break;
         }
