@@ -151,12 +151,13 @@ std::vector<CanvasZone> BorrowDialog::balanceZones() const
     CanvasZone credits;
     credits.kind = CanvasZone::Kind::Value;
     credits.name = tr("Credits");
-    credits.rect = QRect(all.topLeft(), QSize(all.width() / 2, all.height()));
+    // Borrowed on the left, the credits on the right.
+    credits.rect = QRect(QPoint(all.width() / 2, 0), QSize(all.width() - all.width() / 2, all.height()));
     credits.value = m_machine.state().credits;
     credits.text = QLocale().toString(credits.value);
     CanvasZone borrowed = credits;
     borrowed.name = tr("Borrowed");
-    borrowed.rect.moveLeft(all.width() / 2);
+    borrowed.rect = QRect(all.topLeft(), QSize(all.width() / 2, all.height()));
     borrowed.value = m_machine.state().borrowed;
     borrowed.text = QLocale().toString(borrowed.value);
     return {credits, borrowed};
