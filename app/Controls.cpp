@@ -56,10 +56,7 @@ void Controls::mousePressed(QPoint p)
     }
     if (inZone(p, Layout::BadgeZone) && m_machine.controlsOpen())
         betOne();
-    if (m_machine.state().nudges <= 0) {
-        m_parts.lights.nudgeLights.stop();
-        m_parts.view.drawNudgeLights(false);
-    }
+    stopNudgeLightsWhenSpent();
     // The chip is live at all times, in the middle of a spin too. Its zone
     // is the picture as drawn, both edges included like every other zone.
     const QRect logo = m_parts.view.logoArea();
@@ -84,6 +81,16 @@ void Controls::keyPressed(int key)
     case Qt::Key_M:
         betMax();
         break;
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_3:
+        nudge(key - Qt::Key_1);
+        break;
+    case Qt::Key_N:
+        // The reels in turn, left to right, starting after the last one
+        // nudged in this turn.
+        nudge((m_lastNudged + 1) % 3);
+        break;
     default:
         break;
     }
@@ -101,7 +108,7 @@ void Controls::betOne()
         return;
     if (m_machine.state().credits < 1) {
         if (m_notify)
-            m_notify(QStringLiteral("You are out of credits...better borrow some!"));
+            m_notify(tr("You are out of credits...better borrow some!"));
         return;
     }
     m_parts.lights.winLines.stop();
@@ -132,7 +139,7 @@ void Controls::spin()
     m_parts.music.servePending();
     if (!m_machine.takeBet()) {
         if (m_notify)
-            m_notify(QStringLiteral("No bet was placed!"));
+            m_notify(tr("No bet was placed!"));
         return;
     }
     m_parts.lights.stopAll();
@@ -154,6 +161,7 @@ void Controls::spin()
 
 void Controls::spinEnded()
 {
+    m_lastNudged = -1;
     m_machine.endTurn();
     MachineView &view = m_parts.view;
     view.drawButton(MachineView::Button::BetOne, true);
@@ -169,8 +177,18 @@ void Controls::nudge(int reel)
 {
     if (!m_machine.nudgeOffered())
         return;
+    m_lastNudged = reel;
     emit busyChanged(true);
     m_parts.nudger.nudgeReel(reel, [this] { emit busyChanged(false); });
+    stopNudgeLightsWhenSpent();
+}
+
+void Controls::stopNudgeLightsWhenSpent()
+{
+    if (m_machine.state().nudges <= 0) {
+        m_parts.lights.nudgeLights.stop();
+        m_parts.view.drawNudgeLights(false);
+    }
 }
 
 } // namespace zand

@@ -48,6 +48,8 @@ public:
     void betOne();
     void betMax();
     void spin();
+    // Nudges `reel` (0 to 2) when a nudge is offered.
+    void nudge(int reel);
 
 signals:
     // A spin or a nudge started (true) or ended (false).
@@ -56,8 +58,8 @@ signals:
     void logoClicked();
 
 private:
-    void nudge(int reel);
     void spinEnded();
+    void stopNudgeLightsWhenSpent();
     void showLineLightsByBet();
     bool inZone(QPoint p, const QRect &zone) const;
 
@@ -65,6 +67,7 @@ private:
     Machine &m_machine;
     Parts m_parts;
     std::function<void(const QString &)> m_notify;
+    int m_lastNudged = -1; // the reel the last nudge of this turn moved
 };
 
 } // namespace zand

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "app/Controls.h"
+#include "app/MachineAccessibility.h"
 #include "audio/MusicBox.h"
 #include "app/WindowFit.h"
 #include "bonus/BonusScreen.h"
@@ -81,6 +82,7 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
     connect(m_canvas, &Canvas::pressed, m_controls.get(), &Controls::mousePressed);
     connect(m_canvas, &Canvas::keyPressed, m_controls.get(), &Controls::keyPressed);
     connect(m_controls.get(), &Controls::logoClicked, this, &MainWindow::openGamesPage);
+    m_accessibility = std::make_unique<MachineAccessibility>(*m_canvas, m_config, m_machine, *m_controls);
     m_canvas->setPaintHandler([this] { m_view->paint(); });
     createMenus();
 

@@ -20,6 +20,7 @@ class BonusScreen;
 class Canvas;
 class Controls;
 class Lights;
+class MachineAccessibility;
 class MachineView;
 class MusicBox;
 class Nudger;
@@ -98,6 +99,7 @@ private:
     std::unique_ptr<Payout> m_payout;
     std::unique_ptr<Nudger> m_nudger;
     std::unique_ptr<Controls> m_controls;
+    std::unique_ptr<MachineAccessibility> m_accessibility;
     std::unique_ptr<SavedGameFile> m_savedGames;
     std::unique_ptr<WindowFit> m_windowFit;
     std::unique_ptr<BonusScreen> m_bonusScreen;

@@ -23,55 +23,55 @@ namespace zand {
 
 void MainWindow::createMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     // The desktop's usual keys; they rest with their items while the reels move.
     const auto withKey = [](QAction *action, const QKeySequence &key) {
         action->setShortcut(key);
         return action;
     };
-    m_gameChangingActions << withKey(file->addAction(QStringLiteral("&New Game"), this, &MainWindow::newGame),
+    m_gameChangingActions << withKey(file->addAction(tr("&New Game"), this, &MainWindow::newGame),
                                      Qt::CTRL | Qt::Key_N);
     file->addSeparator();
-    m_gameChangingActions << withKey(file->addAction(QStringLiteral("&Open Game"), this, &MainWindow::openGame),
+    m_gameChangingActions << withKey(file->addAction(tr("&Open Game"), this, &MainWindow::openGame),
                                      Qt::CTRL | Qt::Key_O);
-    m_gameChangingActions << withKey(file->addAction(QStringLiteral("&Save Game"), this, &MainWindow::saveGame),
+    m_gameChangingActions << withKey(file->addAction(tr("&Save Game"), this, &MainWindow::saveGame),
                                      Qt::CTRL | Qt::Key_S);
     file->addSeparator();
-    withKey(file->addAction(QStringLiteral("E&xit"), this, [this] {
+    withKey(file->addAction(tr("E&xit"), this, [this] {
         m_session.closing = true;
         close();
     }), Qt::CTRL | Qt::Key_Q);
 
-    QMenu *options = menuBar()->addMenu(QStringLiteral("&Options"));
-    m_soundAction = options->addAction(QStringLiteral("Sound"), this, [this] {
+    QMenu *options = menuBar()->addMenu(tr("&Options"));
+    m_soundAction = options->addAction(tr("Sound"), this, [this] {
         m_session.soundOn = !m_session.soundOn;
         m_soundAction->setChecked(m_session.soundOn);
     });
     m_soundAction->setCheckable(true);
     m_soundAction->setChecked(true);
-    m_musicAction = options->addAction(QStringLiteral("Music"), this, [this] {
+    m_musicAction = options->addAction(tr("Music"), this, [this] {
         m_music->toggle();
         m_musicAction->setChecked(m_session.musicOn);
     });
     m_musicAction->setCheckable(true);
     m_musicAction->setChecked(true);
     options->addSeparator();
-    options->addAction(QStringLiteral("&Full Screen"), this, [this] { m_windowFit->toggleFullScreen(); })
+    options->addAction(tr("&Full Screen"), this, [this] { m_windowFit->toggleFullScreen(); })
         ->setShortcut(Qt::Key_F11);
 
-    m_gameChangingActions << menuBar()->addAction(QStringLiteral("&Borrow"), this, &MainWindow::borrow);
+    m_gameChangingActions << menuBar()->addAction(tr("&Borrow"), this, &MainWindow::borrow);
     // The statistics and the chart change nothing: open during a spin too.
-    menuBar()->addAction(QStringLiteral("&Stats"), this, &MainWindow::showStatistics);
-    menuBar()->addAction(QStringLiteral("&Payoffs"), this, &MainWindow::showPayoffs);
+    menuBar()->addAction(tr("&Stats"), this, &MainWindow::showStatistics);
+    menuBar()->addAction(tr("&Payoffs"), this, &MainWindow::showPayoffs);
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("Version"), this, &MainWindow::showVersion);
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("Version"), this, &MainWindow::showVersion);
     help->addSeparator();
     help->addAction(m_config.manualCaption(), this, &MainWindow::showManual);
     help->addSeparator();
-    help->addAction(QStringLiteral("&Zantek Games Page"), this, &MainWindow::openGamesPage);
+    help->addAction(tr("&Zantek Games Page"), this, &MainWindow::openGamesPage);
     help->addSeparator();
-    help->addAction(QStringLiteral("&Company Information"), this,
+    help->addAction(tr("&Company Information"), this,
                     &MainWindow::showCompanyInformation);
 }
 
@@ -120,7 +120,7 @@ void MainWindow::showPayoffs()
 void MainWindow::showVersion()
 {
     QMessageBox box(QMessageBox::Information, Config::applicationTitle(),
-                    m_config.gameTitle + QStringLiteral("\n\nVersion:  ") + m_config.versionText
+                    m_config.gameTitle + tr("\n\nVersion:  ") + m_config.versionText
                         + QStringLiteral("\n") + Startup::licenceLine(),
                     QMessageBox::Ok, this);
     // A box as narrow as its text would leave its title no room.

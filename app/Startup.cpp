@@ -9,6 +9,11 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
 
 #include <cstdio>
 
@@ -78,6 +83,21 @@ void nameApplication()
     for (const char *name : Assets::Icons)
         icon.addFile(QStringLiteral(":/art/") + QLatin1String(name));
     QGuiApplication::setWindowIcon(icon);
+}
+
+void translate()
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    // The game's own texts are built in; Qt's (the standard buttons) come
+    // with Qt's translations when they are installed. The application owns
+    // each translator it takes.
+    auto game = std::make_unique<QTranslator>(app);
+    if (game->load(QLocale(), QStringLiteral("zandslots"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(game.release());
+    auto qt = std::make_unique<QTranslator>(app);
+    if (qt->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt.release());
 }
 
 } // namespace zand::Startup

@@ -27,4 +27,7 @@ void beforeApplication();
 // Once it exists: the names the desktop knows the program by.
 void nameApplication();
 
+// The game in the desktop's language, where it has been translated.
+void translate();
+
 } // namespace zand::Startup

@@ -29,6 +29,7 @@ int main(int argc, char *argv[])
     Startup::beforeApplication();
     QApplication app(argc, argv);
     Startup::nameApplication();
+    Startup::translate();
 
     const QFileInfo exe(QCoreApplication::applicationFilePath());
     const QString savedGame = SavedGameFile::defaultPath(Config::baseNameOf(exe.fileName()));

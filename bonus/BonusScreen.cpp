@@ -5,11 +5,13 @@
 #include "game/Prizes.h"
 #include "game/Random.h"
 #include "game/Session.h"
+#include "platform/AccessibleCanvas.h"
 #include "platform/Canvas.h"
 #include "audio/SoundBoard.h"
 #include "screen/BonusView.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace zand {
@@ -41,6 +43,8 @@ BonusScreen::BonusScreen(const Config &config, Machine &machine, const Session &
 
     m_canvas->setPaintHandler([this] { m_view->paint(); });
     connect(m_canvas, &Canvas::pressed, this, &BonusScreen::pressed);
+    AccessibleCanvas::describe(m_canvas, [this] { return safeZones(); });
+    m_canvas->setAccessibleName(tr("The vault"));
     openTimer.setInterval(300);
     closeTimer.setInterval(3000);
     closeTimer.setSingleShot(true);
@@ -48,7 +52,11 @@ BonusScreen::BonusScreen(const Config &config, Machine &machine, const Session &
     connect(&closeTimer, &QTimer::timeout, this, &QDialog::accept);
 }
 
-BonusScreen::~BonusScreen() = default;
+BonusScreen::~BonusScreen()
+{
+    // The safes' places come from the view, which goes before the canvas.
+    m_canvas->setZones({});
+}
 
 void BonusScreen::settle(Machine &machine, Random &random, const Prizes::Table &prizes)
 {
@@ -66,6 +74,29 @@ QPoint BonusScreen::pictureOrigin() const
     return m_view->pictureOrigin();
 }
 
+std::vector<CanvasZone> BonusScreen::safeZones()
+{
+    std::vector<CanvasZone> zones;
+    for (int safe = 0; safe < Prizes::Safes; ++safe) {
+        CanvasZone zone;
+        zone.kind = CanvasZone::Kind::Button;
+        zone.name = tr("Safe %1").arg(safe + 1);
+        if (safe == m_chosenSafe && m_prizeShown)
+            zone.name = prizeText(m_prizes[safe]);
+        zone.rect = safeRect(safe);
+        zone.enabled = m_chosenSafe == -1;
+        zone.key = QString::number(safe + 1);
+        zone.press = [this, safe] { pressed(safeRect(safe).center()); };
+        zones.push_back(zone);
+    }
+    return zones;
+}
+
+QString BonusScreen::prizeText(int prize)
+{
+    return prize == Prizes::SixNudges ? tr("%1 Nudges").arg(Prizes::NudgesWon) : QString::number(prize);
+}
+
 void BonusScreen::pressed(QPoint position)
 {
     if (m_chosenSafe != -1)
@@ -81,12 +112,15 @@ void BonusScreen::pressed(QPoint position)
     }
 }
 
-void BonusScreen::keyPressEvent(QKeyEvent *)
+void BonusScreen::keyPressEvent(QKeyEvent *event)
 {
-    // Any key picks a safe at random, silently; the opening starts one frame
-    // later than a click's.
-    if (m_chosenSafe == -1)
-        choose(m_random.below(Prizes::Safes));
+    // The keys 1 to 8 open the safe of that number (row by row, as a reader
+    // of the screen counts them); any other key picks one at random. A key
+    // opens its safe silently, one frame later than a click.
+    if (m_chosenSafe != -1)
+        return;
+    const int number = event->key() - Qt::Key_0;
+    choose(number >= 1 && number <= Prizes::Safes ? number - 1 : m_random.below(Prizes::Safes));
 }
 
 void BonusScreen::choose(int safe)
@@ -109,14 +143,13 @@ void BonusScreen::nextFrame()
 void BonusScreen::revealPrize()
 {
     const int prize = m_prizes[m_chosenSafe];
-    const QString text = prize == Prizes::SixNudges
-        ? QStringLiteral("%1 Nudges").arg(Prizes::NudgesWon)
-        : QString::number(prize);
+    const QString text = prizeText(prize);
     // Nudges count at once; credits when the screen closes.
     if (prize == Prizes::SixNudges)
         m_machine.payBonus(prize);
     m_view->drawPrize(m_chosenSafe, text);
     m_prizeShown = true;
+    AccessibleCanvas::nameChanged(m_canvas, m_chosenSafe);
     closeTimer.start();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/Prizes.h"
+#include "platform/CanvasZone.h"
 
 #include <QDialog>
 #include <QRect>
@@ -20,9 +21,9 @@ struct Config;
 struct Session;
 
 // The bonus screen: eight closed safes in a vault. The player opens one with
-// the mouse, or presses any key to have one picked at random; the safe opens,
-// its prize is written over it, and three seconds later the screen closes
-// and the machine is paid.
+// the mouse or by its number key, or presses any other key to have one
+// picked at random; the safe opens, its prize is written over it, and three
+// seconds later the screen closes and the machine is paid.
 class BonusScreen : public QDialog
 {
     Q_OBJECT
@@ -56,6 +57,9 @@ private:
     void choose(int safe);
     void nextFrame();
     void revealPrize();
+    // The safes as assistive technology sees them: eight buttons.
+    std::vector<CanvasZone> safeZones();
+    static QString prizeText(int prize);
 
     Machine &m_machine;
     const Session &m_session;

@@ -5,6 +5,7 @@
 #include "game/Borrowing.h"
 #include "game/Config.h"
 #include "game/Machine.h"
+#include "platform/AccessibleCanvas.h"
 #include "platform/Canvas.h"
 #include "platform/HelpViewer.h"
 #include "screen/NumberDisplay.h"
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -59,7 +61,7 @@ BorrowDialog::BorrowDialog(const Config &config, Machine &machine, const Picture
     , m_pictures(pictures)
     , m_balances(new Canvas(this))
 {
-    setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
+    setWindowTitle(tr("Use this form to borrow or pay back credits"));
     setFont(DialogLook::font(10));
     setFixedSize(DialogLook::scaled(this, Width), DialogLook::scaled(this, Height));
     setHelpContext(this, HelpContext::MainWindow);
@@ -67,18 +69,20 @@ BorrowDialog::BorrowDialog(const Config &config, Machine &machine, const Picture
     m_balances->setGeometry(DialogLook::scaled(this, QRect(0, 0, Width, BalancesHeight)));
     m_balances->setFocusPolicy(Qt::NoFocus);
     m_balances->setPaintHandler([this] { paintBalances(); });
+    AccessibleCanvas::describe(m_balances, [this] { return balanceZones(); });
+    m_balances->setAccessibleName(tr("Balances"));
 
     createChipButtons();
     createModeButtons();
 
     QPushButton *help = DialogLook::button(this, QRect(10, 246, 127, 46),
-                                           DialogLook::Glyph::Help, QStringLiteral("&Help"));
+                                           DialogLook::Glyph::Help, tr("&Help"));
     help->setObjectName(QStringLiteral("help"));
     setHelpContext(help, HelpContext::BorrowButtons);
     connect(help, &QPushButton::clicked, this, [this] { inform(Borrowing::instructions()); });
 
     QPushButton *ok = DialogLook::button(this, QRect(442, 246, 127, 46), DialogLook::Glyph::Ok,
-                                         QStringLiteral("&OK"));
+                                         tr("&OK"));
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     setHelpContext(ok, HelpContext::BorrowButtons);
@@ -96,7 +100,7 @@ void BorrowDialog::createChipButtons()
         const int amount = Borrowing::Amounts[i];
         auto *button = new QPushButton(chipIcon(chips[i]), QString(), this);
         button->setObjectName(QStringLiteral("chip%1").arg(amount));
-        button->setAccessibleName(QStringLiteral("$%1").arg(amount));
+        m_chips.push_back(button);
         // The chips keep their drawn size; the buttons grow around them.
         button->setIconSize(QSize(66, 42));
         button->setAutoDefault(false);
@@ -108,25 +112,55 @@ void BorrowDialog::createChipButtons()
 
 void BorrowDialog::createModeButtons()
 {
-    auto *mode = new QLabel(QStringLiteral("Mode:"), this);
+    auto *mode = new QLabel(tr("Mode:"), this);
     mode->setFont(DialogLook::font(14));
     QPalette red = mode->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     mode->setPalette(red);
     place(mode, QRect(56, 192, 54, 24));
 
-    auto *borrow = new QRadioButton(QStringLiteral("Borrow Credits"), this);
+    auto *borrow = new QRadioButton(tr("Borrow Credits"), this);
     borrow->setObjectName(QStringLiteral("borrow"));
     borrow->setFont(DialogLook::font(12));
     borrow->setChecked(true);
     place(borrow, QRect(147, 192, 190, 33));
     setHelpContext(borrow, HelpContext::BorrowButtons);
 
-    m_payBack = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
+    m_payBack = new QRadioButton(tr("Pay Back Credits"), this);
     m_payBack->setObjectName(QStringLiteral("payBack"));
     m_payBack->setFont(DialogLook::font(12));
     place(m_payBack, QRect(355, 192, 190, 33));
     setHelpContext(m_payBack, HelpContext::BorrowButtons);
+    connect(m_payBack, &QRadioButton::toggled, this, &BorrowDialog::nameChips);
+    nameChips();
+}
+
+void BorrowDialog::nameChips()
+{
+    // A reader hears what a chip will do in the mode chosen.
+    for (std::size_t i = 0; i < m_chips.size(); ++i) {
+        const QString amount = QLocale().toString(Borrowing::Amounts[i]);
+        m_chips[i]->setAccessibleName(m_payBack->isChecked() ? tr("Pay back %1 credits").arg(amount)
+                                                             : tr("Borrow %1 credits").arg(amount));
+    }
+}
+
+std::vector<CanvasZone> BorrowDialog::balanceZones() const
+{
+    const QRect all(QPoint(0, 0), m_balances->pixelSize());
+    CanvasZone credits;
+    credits.kind = CanvasZone::Kind::Value;
+    credits.name = tr("Credits");
+    // Borrowed on the left, the credits on the right.
+    credits.rect = QRect(QPoint(all.width() / 2, 0), QSize(all.width() - all.width() / 2, all.height()));
+    credits.value = m_machine.state().credits;
+    credits.text = QLocale().toString(credits.value);
+    CanvasZone borrowed = credits;
+    borrowed.name = tr("Borrowed");
+    borrowed.rect = QRect(all.topLeft(), QSize(all.width() / 2, all.height()));
+    borrowed.value = m_machine.state().borrowed;
+    borrowed.text = QLocale().toString(borrowed.value);
+    return {credits, borrowed};
 }
 
 void BorrowDialog::place(QWidget *control, const QRect &rect96)
@@ -146,11 +180,11 @@ void BorrowDialog::paintBalances()
     c.fillRect(QRect(QPoint(0, 0), c.pixelSize()), palette().color(QPalette::Window));
     const QFont caption = DialogLook::font(10, true);
     const QColor ink = palette().color(QPalette::WindowText);
-    const QString credits = QStringLiteral("Credits:");
+    const QString credits = tr("Credits:");
     // The caption ends where the digits below it end.
     c.drawText(s(CreditsRight) - c.textWidth(credits, caption), s(CaptionTop), credits, caption,
                ink);
-    c.drawText(s(BorrowedLeft), s(CaptionTop), QStringLiteral("Borrowed:"), caption, ink);
+    c.drawText(s(BorrowedLeft), s(CaptionTop), tr("Borrowed:"), caption, ink);
     // The digits of the machine's screen, as the window system counts it.
     NumberDisplay display = NumberDisplay::sizedFor(
         static_cast<int>(m_config.layoutWidth * 96 / m_config.logicalDpi), grow);
@@ -173,6 +207,8 @@ void BorrowDialog::chipClicked(int amount)
         return;
     }
     m_balances->repaintNow();
+    AccessibleCanvas::valueChanged(m_balances, 0);
+    AccessibleCanvas::valueChanged(m_balances, 1);
 }
 
 void BorrowDialog::inform(const QString &text)

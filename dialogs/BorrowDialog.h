@@ -1,7 +1,12 @@
 #pragma once
 
+#include "platform/CanvasZone.h"
+
 #include <QDialog>
 
+#include <vector>
+
+class QPushButton;
 class QRadioButton;
 
 namespace zand {
@@ -24,6 +29,8 @@ public:
 private:
     void createChipButtons();
     void createModeButtons();
+    void nameChips();
+    std::vector<CanvasZone> balanceZones() const;
     void paintBalances();
     void chipClicked(int amount);
     void inform(const QString &text);
@@ -35,6 +42,7 @@ private:
     const Pictures &m_pictures;
     Canvas *m_balances;
     QRadioButton *m_payBack = nullptr;
+    std::vector<QPushButton *> m_chips;
 };
 
 } // namespace zand

@@ -24,7 +24,7 @@ PayoffChart::PayoffChart(const Config &config, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Payoff Chart"));
+    setWindowTitle(tr("Payoff Chart"));
     setHelpContext(this, HelpContext::PayoffChart);
 
     const QSize room = DialogLook::availableArea(this).size()

@@ -30,8 +30,8 @@ SlotDialog::SlotDialog(SlotDialogMode mode, const SavedGameFile &file, const Gam
     , m_file(file)
     , m_game(gameInProgress)
 {
-    setWindowTitle(mode == SlotDialogMode::Save ? QStringLiteral("Save a Game -- Select Game Slot")
-                                                : QStringLiteral("Open a Game -- Select Game Slot"));
+    setWindowTitle(mode == SlotDialogMode::Save ? tr("Save a Game -- Select Game Slot")
+                                                : tr("Open a Game -- Select Game Slot"));
     setFont(DialogLook::font(8, true));
     setFixedSize(DialogLook::scaled(this, 616), DialogLook::scaled(this, 360));
     setHelpContext(this, HelpContext::SlotDialog);
@@ -42,17 +42,17 @@ SlotDialog::SlotDialog(SlotDialogMode mode, const SavedGameFile &file, const Gam
 
     // Made in slot order, so the focus moves from slot to slot.
     for (int slot = 0; slot < int(m_panels.size()); ++slot) {
-        m_panels[slot] = new SlotPanel(slot + 1, this);
+        m_panels[slot] = new SlotPanel(slot + 1, mode == SlotDialogMode::Save, this);
         connect(m_panels[slot]->button(), &QPushButton::clicked, this, [this, slot] { slotPressed(slot); });
     }
 
     QPushButton *helpButton = DialogLook::button(this, QRect(8, 316, 97, 37), DialogLook::Glyph::Help,
-                                                 QStringLiteral("&Help"));
+                                                 tr("&Help"));
     helpButton->setObjectName(QStringLiteral("help"));
     setHelpContext(helpButton, HelpContext::SlotDialog);
     connect(helpButton, &QPushButton::clicked, this, [&help] { help.showTopic(HelpContext::SlotDialog); });
     QPushButton *cancelButton = DialogLook::button(this, QRect(508, 316, 97, 37), DialogLook::Glyph::Cancel,
-                                                   QStringLiteral("&Cancel"));
+                                                   tr("&Cancel"));
     cancelButton->setObjectName(QStringLiteral("cancel"));
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -108,11 +108,11 @@ void SlotDialog::slotPressed(int slot)
 std::optional<QString> SlotDialog::askName(const QString &offered)
 {
     QInputDialog box(this);
-    box.setWindowTitle(QStringLiteral("Name for this saved game?"));
+    box.setWindowTitle(tr("Name for this saved game?"));
     box.setLabelText(QString());
     box.setTextValue(offered);
     // Builds the box's buttons, which then take the game's glyphs.
-    box.setOkButtonText(QStringLiteral("OK"));
+    box.setOkButtonText(tr("OK"));
     if (auto *field = box.findChild<QLineEdit *>()) {
         field->setMaxLength(MaxTypedName);
         // A name as long as the slots show it stays in view whole.

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 #include <algorithm>
@@ -32,8 +33,10 @@ void setFitted(QLabel *label, const QString &text)
 
 } // namespace
 
-SlotPanel::SlotPanel(int number, QWidget *dialog)
+SlotPanel::SlotPanel(int number, bool saving, QWidget *dialog)
     : QFrame(dialog)
+    , m_number(number)
+    , m_saving(saving)
 {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setGeometry(DialogLook::scaled(dialog, panelRect96(number)));
@@ -47,6 +50,7 @@ SlotPanel::SlotPanel(int number, QWidget *dialog)
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     m_name->setPalette(palette);
     m_name->setGeometry(DialogLook::scaled(this, QRect(8, 8, 233, 20)));
+    m_name->setAccessibleName(tr("Name of slot %1").arg(number));
 
     const QString suffix = QString::number(number);
     m_game = label(QRect(8, 28, 129, 13), Qt::AlignLeft, QStringLiteral("game") + suffix);
@@ -54,7 +58,7 @@ SlotPanel::SlotPanel(int number, QWidget *dialog)
     m_credits = label(QRect(8, 48, 105, 13), Qt::AlignLeft, QStringLiteral("credits") + suffix);
     m_borrowed = label(QRect(112, 48, 113, 13), Qt::AlignRight, QStringLiteral("borrowed") + suffix);
 
-    m_button = DialogLook::button(this, QRect(232, 16, 49, 37), DialogLook::Glyph::Ok, QStringLiteral("OK"));
+    m_button = DialogLook::button(this, QRect(232, 16, 49, 37), DialogLook::Glyph::Ok, tr("OK"));
     m_button->setObjectName(QStringLiteral("slot") + suffix);
     m_button->setFont(dialog->font());
 }
@@ -78,8 +82,15 @@ void SlotPanel::showGame(const SavedGameFile::Loaded &game, const QString &gameT
     m_name->setCursorPosition(0);
     setFitted(m_game, gameTitle);
     setFitted(m_date, game.date);
-    setFitted(m_credits, QStringLiteral("%1 Credits").arg(game.values.credits));
-    setFitted(m_borrowed, QStringLiteral("%1 Borrowed").arg(game.values.borrowed));
+    setFitted(m_credits, tr("%1 Credits").arg(game.values.credits));
+    setFitted(m_borrowed, tr("%1 Borrowed").arg(game.values.borrowed));
+    // Eight buttons that all read "OK" tell a listener nothing: each says
+    // which slot it is and what the slot holds.
+    const QString held = game.name.isEmpty()
+        ? tr("%1 credits").arg(QLocale().toString(game.values.credits))
+        : tr("%1, %2 credits").arg(game.name, QLocale().toString(game.values.credits));
+    m_button->setAccessibleName(m_saving ? tr("Save in slot %1, %2").arg(m_number).arg(held)
+                                         : tr("Open slot %1, %2").arg(m_number).arg(held));
 }
 
 QString SlotPanel::name() const

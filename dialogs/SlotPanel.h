@@ -16,8 +16,10 @@ namespace zand {
 // opens it. Slots are numbered 1 to 8 on the screen.
 class SlotPanel : public QFrame
 {
+    Q_OBJECT
+
 public:
-    SlotPanel(int number, QWidget *dialog);
+    SlotPanel(int number, bool saving, QWidget *dialog);
 
     void showGame(const SavedGameFile::Loaded &game, const QString &gameTitle);
 
@@ -33,6 +35,8 @@ private:
     QLabel *m_credits;
     QLabel *m_borrowed;
     QPushButton *m_button;
+    int m_number;
+    bool m_saving;
 };
 
 } // namespace zand

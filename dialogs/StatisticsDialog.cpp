@@ -31,14 +31,14 @@ struct Figure
 };
 
 constexpr Figure Figures[] = {
-    {"spins", "Spins:", 12, 14, &Statistics::spins, 281, 14, Look::Bold},
-    {"credits", "Credits:", 12, 70, &Statistics::credits, 281, 70, Look::Bold},
-    {"borrowed", "Borrowed:", 12, 126, &Statistics::borrowed, 281, 126, Look::Bold},
-    {"totalBets", "Total Bets:", 340, 14, &Statistics::totalBets, 609, 14, Look::Bold},
-    {"payoffs", "Payoffs:", 340, 46, &Statistics::payoffs, 609, 46, Look::Bold},
-    {"normal", "Normal:", 364, 70, &Statistics::normal, 585, 70, Look::Regular},
-    {"bonus", "Bonus:", 364, 94, &Statistics::bonus, 585, 94, Look::Regular},
-    {"percentage", "Overall Payoff Percentage:", 340, 126, nullptr, 617, 126, Look::BoldRed},
+    {"spins", QT_TRANSLATE_NOOP("zand::StatisticsDialog", "Spins:"), 12, 14, &Statistics::spins, 281, 14, Look::Bold},
+    {"credits", QT_TRANSLATE_NOOP("zand::StatisticsDialog", "Credits:"), 12, 70, &Statistics::credits, 281, 70, Look::Bold},
+    {"borrowed", QT_TRANSLATE_NOOP("zand::StatisticsDialog", "Borrowed:"), 12, 126, &Statistics::borrowed, 281, 126, Look::Bold},
+    {"totalBets", QT_TRANSLATE_NOOP("zand::StatisticsDialog", "Total Bets:"), 340, 14, &Statistics::totalBets, 609, 14, Look::Bold},
+    {"payoffs", QT_TRANSLATE_NOOP("zand::StatisticsDialog", "Payoffs:"), 340, 46, &Statistics::payoffs, 609, 46, Look::Bold},
+    {"normal", QT_TRANSLATE_NOOP("zand::StatisticsDialog", "Normal:"), 364, 70, &Statistics::normal, 585, 70, Look::Regular},
+    {"bonus", QT_TRANSLATE_NOOP("zand::StatisticsDialog", "Bonus:"), 364, 94, &Statistics::bonus, 585, 94, Look::Regular},
+    {"percentage", QT_TRANSLATE_NOOP("zand::StatisticsDialog", "Overall Payoff Percentage:"), 340, 126, nullptr, 617, 126, Look::BoldRed},
 };
 
 } // namespace
@@ -47,7 +47,7 @@ StatisticsDialog::StatisticsDialog(const GameRecord &game, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Your Game Statistics"));
+    setWindowTitle(tr("Your Game Statistics"));
 
     const QFont regular = DialogLook::font(PointSize);
     const QFont bold = DialogLook::font(PointSize, true);
@@ -58,13 +58,14 @@ StatisticsDialog::StatisticsDialog(const GameRecord &game, QWidget *parent)
     for (const Figure &figure : Figures) {
         // The one figure the player is after stands out, caption and all.
         const bool standsOut = figure.look == Look::BoldRed;
-        const QLabel *caption = addCaption(QLatin1String(figure.caption), figure.captionX,
+        const QLabel *caption = addCaption(tr(figure.caption), figure.captionX,
                                            figure.captionY, standsOut ? bold : regular);
         const QString text = figure.count ? formatCount(books.*figure.count)
                                           : formatPercentage(books.payoffPercentage);
         QLabel *value = addValue(text, figure.valueRight, figure.valueY,
                                  figure.look == Look::Regular ? regular : bold);
         value->setObjectName(QLatin1String(figure.name));
+        value->setAccessibleName(caption->text());
         if (standsOut) {
             QPalette red = value->palette();
             red.setColor(QPalette::WindowText, Qt::red);
@@ -79,7 +80,7 @@ StatisticsDialog::StatisticsDialog(const GameRecord &game, QWidget *parent)
 
     // The button keeps to the right-hand corner.
     QPushButton *ok = DialogLook::button(this, QRect(536, 168, 89, 33), DialogLook::Glyph::Ok,
-                                         QStringLiteral("OK"));
+                                         tr("OK"));
     ok->move(ok->x() + width - DialogLook::scaled(this, Width), ok->y());
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,5 +1,7 @@
 #include "Borrowing.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace zand::Borrowing {
@@ -35,12 +37,12 @@ QString refusalText(Refusal refusal, int amount, const QLocale &locale)
 {
     switch (refusal) {
     case Refusal::NotEnoughCredits:
-        return QStringLiteral("You do not have ") + amountText(amount, locale)
-            + QStringLiteral(" credits!");
+        return QCoreApplication::translate("zand::Borrowing", "You do not have %1 credits!")
+            .arg(amountText(amount, locale));
     case Refusal::MoreThanBorrowed:
-        return QStringLiteral("You cannot pay back more credits than you have borrowed!");
+        return QCoreApplication::translate("zand::Borrowing", "You cannot pay back more credits than you have borrowed!");
     case Refusal::AtLimit:
-        return QStringLiteral("You cannot borrow any more credits!");
+        return QCoreApplication::translate("zand::Borrowing", "You cannot borrow any more credits!");
     case Refusal::None:
         break;
     }
@@ -56,10 +58,12 @@ QString amountText(int amount, const QLocale &locale)
 
 QString instructions()
 {
-    return QStringLiteral("Use this screen to borrow credits or pay back credits that you "
-                          "borrowed previously.  Click on the button representing the amount "
-                          "to borrow (or pay back).\r\n\r\nTo switch between \"borrow\" and "
-                          "\"pay back\" select the mode.");
+    return QCoreApplication::translate(
+        "zand::Borrowing",
+        "Use this screen to borrow credits or pay back credits that you "
+        "borrowed previously.  Click on the button representing the amount "
+        "to borrow (or pay back).\r\n\r\nTo switch between \"borrow\" and "
+        "\"pay back\" select the mode.");
 }
 
 } // namespace zand::Borrowing

@@ -3,6 +3,7 @@
 #include "game/ProfileFile.h"
 #include "game/Scale.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -106,7 +107,8 @@ void Config::readTestingIni()
 
 QString Config::manualCaption() const
 {
-    return QLatin1Char('&') + gameTitle + QStringLiteral(" Manual");
+    // The manual is written in English alone; a translation says so.
+    return QCoreApplication::translate("zand::Config", "&%1 Manual").arg(gameTitle);
 }
 
 } // namespace zand

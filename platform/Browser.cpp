@@ -3,6 +3,7 @@
 #include "game/Config.h"
 #include "game/WebPages.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 
@@ -18,13 +19,13 @@ void openWebPage(Browser &browser, const QUrl &address, QWidget *owner)
     if (address.isEmpty() || browser.open(address))
         return;
     QMessageBox::critical(owner, Config::applicationTitle(),
-                          QStringLiteral("Could not find a web browser on your system!"));
+                          QCoreApplication::translate("zand::Browser", "Could not find a web browser on your system!"));
     // The maker's page first; a page that ships with the game can be opened
     // by hand too.
-    QString where = QStringLiteral("Please visit %1 at:  %2")
+    QString where = QCoreApplication::translate("zand::Browser", "Please visit %1 at:  %2")
                         .arg(QLatin1String(WebPages::SiteName), QLatin1String(WebPages::HomePage));
     if (address.isLocalFile())
-        where += QStringLiteral("\nor open %1").arg(address.toDisplayString());
+        where += QCoreApplication::translate("zand::Browser", "\nor open %1").arg(address.toDisplayString());
     QMessageBox::information(owner, Config::applicationTitle(), where);
 }
 

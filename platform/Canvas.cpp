@@ -21,6 +21,16 @@ Canvas::Canvas(QWidget *parent)
     m_image = blankImage(QSize(1, 1));
 }
 
+void Canvas::setZones(CanvasZones zones)
+{
+    m_zones = std::move(zones);
+}
+
+std::vector<CanvasZone> Canvas::zones() const
+{
+    return m_zones ? m_zones() : std::vector<CanvasZone>{};
+}
+
 QImage Canvas::blankImage(QSize size) const
 {
     QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);

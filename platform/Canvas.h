@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/CanvasZone.h"
 #include "platform/PreparedPictures.h"
 
 #include <QFont>
@@ -57,6 +58,11 @@ public:
     // Where the text's letters really fall, from the (x, y) drawText is given.
     QRect textInk(const QString &text, const QFont &font) const;
 
+    // What assistive technology sees of the drawing: its buttons and numbers
+    // (set through AccessibleCanvas::describe).
+    void setZones(CanvasZones zones);
+    std::vector<CanvasZone> zones() const;
+
     // Copy from the screen: what the canvas shows in this rectangle.
     QImage grab(const QRect &rect) const;
     QRgb pixel(int x, int y) const;
@@ -86,6 +92,7 @@ private:
     PreparedPictures m_prepared;
     QPoint m_origin;
     std::function<void()> m_paintHandler;
+    CanvasZones m_zones;
     bool m_shown = false;
 };
 

@@ -35,9 +35,9 @@ HelpWindow::HelpWindow(Browser &browser, QUrl gamesPage, QWidget *parent)
     // A side window: when the game's window closes, the game ends, open
     // manual or not.
     setAttribute(Qt::WA_QuitOnClose, false);
-    auto *contents = new QPushButton(QStringLiteral("&Contents"), this);
-    auto *back = new QPushButton(QStringLiteral("&Back"), this);
-    auto *forward = new QPushButton(QStringLiteral("&Forward"), this);
+    auto *contents = new QPushButton(tr("&Contents"), this);
+    auto *back = new QPushButton(tr("&Back"), this);
+    auto *forward = new QPushButton(tr("&Forward"), this);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(contents, &QPushButton::clicked, this, &HelpWindow::showContents);
@@ -82,7 +82,7 @@ void HelpWindow::setHelpFile(const QString &path, const QString &gameTitle)
 {
     m_manualPath = path;
     m_page->setFolder(path);
-    setWindowTitle(gameTitle + QStringLiteral(" Help"));
+    setWindowTitle(tr("%1 Help").arg(gameTitle));
 }
 
 QTextBrowser &HelpWindow::page()
@@ -164,8 +164,8 @@ void HelpWindow::followLink(const QUrl &link)
         openWebPage(m_browser, target, this);
         return;
     }
-    m_notice->setText(QStringLiteral("This link was not opened: the manual opens only web pages, "
-                                     "mail addresses and the games page."));
+    m_notice->setText(tr("This link was not opened: the manual opens only web pages, "
+                     "mail addresses and the games page."));
 }
 
 } // namespace zand

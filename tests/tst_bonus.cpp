@@ -19,6 +19,7 @@
 #include "reels/Payout.h"
 #include "screen/Pictures.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -185,6 +186,9 @@ private slots:
     void safeEdgesBelongToTheSafe_data();
     void safeEdgesBelongToTheSafe();
     void keyPicksASafeSilentlyWithTwoFrames();
+    void numberKeyOpensThatSafe_data();
+    void numberKeyOpensThatSafe();
+    void safesAreButtonsForAssistiveTechnology();
     void choiceIsTakenOnlyOnceAndCannotBeCancelled();
     void sixNudgesAreAddedAtTheReveal();
     void replacementPictureKeepsTheSafesOnIt_data();
@@ -319,6 +323,44 @@ void BonusTest::keyPicksASafeSilentlyWithTwoFrames()
         QCOMPARE(bench.state.bonusWon, 100 + prize);
         QCOMPARE(bench.state.spinWin, 7 + prize);
     }
+}
+
+void BonusTest::numberKeyOpensThatSafe_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("safe");
+    QTest::newRow("1: top left") << int(Qt::Key_1) << 0;
+    QTest::newRow("4: second row, right") << int(Qt::Key_4) << 3;
+    QTest::newRow("8: bottom right") << int(Qt::Key_8) << 7;
+}
+
+void BonusTest::numberKeyOpensThatSafe()
+{
+    QFETCH(int, key);
+    QFETCH(int, safe);
+    Bench bench(11);
+    BonusScreen &form = bench.open();
+    bench.key(Qt::Key(key));
+    QCOMPARE(form.chosenSafe(), safe);
+    QVERIFY(bench.waitForClose());
+    QCOMPARE(bench.state.bonusWon - 100 + (bench.state.nudges - 3) / 6 * Prizes::SixNudges,
+             Prizes::Unshuffled[safe]);
+}
+
+void BonusTest::safesAreButtonsForAssistiveTechnology()
+{
+    Bench bench;
+    BonusScreen &form = bench.open();
+    QAccessibleInterface *vault = QAccessible::queryAccessibleInterface(&form.canvas());
+    QCOMPARE(vault->childCount(), Prizes::Safes);
+    for (int safe = 0; safe < Prizes::Safes; ++safe) {
+        QCOMPARE(vault->child(safe)->role(), QAccessible::Button);
+        QCOMPARE(vault->child(safe)->text(QAccessible::Name), QStringLiteral("Safe %1").arg(safe + 1));
+    }
+    vault->child(5)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(form.chosenSafe(), 5);
+    QVERIFY(vault->child(0)->state().disabled);
+    QVERIFY(bench.waitForClose());
 }
 
 void BonusTest::choiceIsTakenOnlyOnceAndCannotBeCancelled()

@@ -58,6 +58,8 @@ private slots:
     void doubleClickOnBetOnePlacesTwoCoins();
     void countUpOfTwoHundredFiftyTakesFiftySteps();
     void nudgesMoveOneStopAndPayLikeASpin();
+    void keysNudgeTheReelTheyName_data();
+    void keysNudgeTheReelTheyName();
     void noNudgeDuringASpinAndCoinsSurviveANudge();
     void accountsBalanceOverManySpins();
     void gameChangingMenusAreShutWhileTheReelsMove();
@@ -391,6 +393,32 @@ void PlayTest::nudgesMoveOneStopAndPayLikeASpin()
     state().nudgeMode = false;
     press(290, 250);
     QCOMPARE(state().nudges, 5);
+}
+
+void PlayTest::keysNudgeTheReelTheyName_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("reel");
+    QTest::newRow("1") << int(Qt::Key_1) << 0;
+    QTest::newRow("2") << int(Qt::Key_2) << 1;
+    QTest::newRow("3") << int(Qt::Key_3) << 2;
+    QTest::newRow("N: the left reel first") << int(Qt::Key_N) << 0;
+}
+
+void PlayTest::keysNudgeTheReelTheyName()
+{
+    QFETCH(int, key);
+    QFETCH(int, reel);
+    state().reelStops = {4, 9, 11};
+    state().nudges = 3;
+    state().lastBet = 1;
+    probe(window()).payout().evaluateLines(state().bet);
+    QVERIFY(state().nudgeMode);
+    std::array<int, 3> moved = state().reelStops;
+    moved[reel] -= 1;
+    QTest::keyClick(&probe(window()).canvas(), Qt::Key(key));
+    QCOMPARE(state().reelStops, moved);
+    QCOMPARE(state().nudges, 2);
 }
 
 void PlayTest::noNudgeDuringASpinAndCoinsSurviveANudge()

@@ -13,6 +13,8 @@
 
 #include <QAction>
 #include <QInputDialog>
+#include <QLocale>
+#include <QSet>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -135,6 +137,14 @@ void SlotsTest::panelsShowTheSlotsAndFitTheirBoxes()
         for (int slot = 1; slot <= 8; ++slot)
             QCOMPARE(child<QLabel>(dialog, QStringLiteral("game%1").arg(slot))->text(),
                      QStringLiteral("Lucky Sevens"));
+
+        // Each slot's button tells a listener which slot it is and what it holds.
+        QCOMPARE(child<QPushButton>(dialog, "slot5")->accessibleName(),
+                 QStringLiteral("Save in slot 5, Big win, %1 credits").arg(QLocale().toString(4321)));
+        QSet<QString> buttonNames;
+        for (int slot = 1; slot <= 8; ++slot)
+            buttonNames.insert(child<QPushButton>(dialog, QStringLiteral("slot%1").arg(slot))->accessibleName());
+        QCOMPARE(buttonNames.size(), 8);
 
         const QList<QLabel *> labels = dialog.findChildren<QLabel *>();
         QCOMPARE(labels.size(), 32);
