@@ -131,4 +131,50 @@ void MachineView::drawLogo()
     drawMasked(m_pictures.logo, m_pictures.logoMask, m_pictures.logo.rect(), logoArea());
 }
 
+void MachineView::drawBackdrop()
+{
+    const QSize size = m_canvas.pixelSize();
+    const QSize machine(s(Layout::Width), s(Layout::Height));
+    if ((size.width() <= machine.width() && size.height() <= machine.height())
+        || m_pictures.backdrop.isNull()) {
+        m_canvas.clear();
+        return;
+    }
+    if (m_backdrop.size() != size) {
+        // Scaled to cover the whole window, its middle kept.
+        const QImage cover = m_pictures.backdrop.scaled(size, Qt::KeepAspectRatioByExpanding,
+                                                        Qt::SmoothTransformation);
+        m_backdrop = cover.copy(QRect(QPoint((cover.width() - size.width()) / 2,
+                                             (cover.height() - size.height()) / 2), size))
+                         .convertToFormat(QImage::Format_RGB32);
+    }
+    m_canvas.copy(m_backdrop, m_backdrop.rect(), m_canvas.shownArea());
+}
+
+void MachineView::drawLever(int frame)
+{
+    const QImage &frames = m_pictures.leverFrames;
+    const QRect area = Layout::Lever;
+    if (frames.isNull())
+        return;
+    m_canvas.copy(frames, QRect(frame * area.width(), 0, area.width(), area.height()), scaled(area));
+}
+
+void MachineView::showAutoplay(int spinsLeft)
+{
+    m_autoplayLeft = spinsLeft;
+    const QRect sign = scaled(Layout::AutoplaySign);
+    if (spinsLeft <= 0) {
+        m_canvas.copy(m_pictures.machine, Layout::AutoplaySign, sign);
+        return;
+    }
+    m_canvas.fillRect(sign, QColor(20, 8, 8));
+    const QString text = QStringLiteral("AUTO %1").arg(spinsLeft);
+    const QFont font = fitted(nudgeNumberFont(), text, sign.size() - QSize(s(8), s(8)));
+    const QRect ink = m_canvas.textInk(text, font);
+    m_canvas.drawText(sign.center().x() - ink.width() / 2 - ink.left(),
+                      sign.center().y() - ink.height() / 2 - ink.top(), text, font,
+                      QColor(255, 204, 51));
+}
+
 } // namespace zand
