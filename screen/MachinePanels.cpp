@@ -133,22 +133,34 @@ void MachineView::drawLogo()
 
 void MachineView::drawBackdrop()
 {
+    m_canvas.clear();
     const QSize size = m_canvas.pixelSize();
-    const QSize machine(s(Layout::Width), s(Layout::Height));
-    if ((size.width() <= machine.width() && size.height() <= machine.height())
-        || m_pictures.backdrop.isNull()) {
-        m_canvas.clear();
+    if (m_pictures.backdrop.isNull())
         return;
+    if (m_backdropSize != size) {
+        m_backdropSize = size;
+        m_backdrop.clear();
+        const QRect all(QPoint(0, 0), size);
+        const QRect machine = QRect(m_canvas.origin(), QSize(s(Layout::Width), s(Layout::Height))) & all;
+        const QRect bands[] = {
+            QRect(QPoint(0, 0), QPoint(machine.left() - 1, all.bottom())),
+            QRect(QPoint(machine.right() + 1, 0), all.bottomRight()),
+            QRect(QPoint(machine.left(), machine.bottom() + 1), QPoint(machine.right(), all.bottom())),
+        };
+        QImage cover;
+        for (const QRect &band : bands) {
+            if (band.isEmpty())
+                continue;
+            // Scaled to cover the whole canvas, its middle kept.
+            if (cover.isNull())
+                cover = m_pictures.backdrop.scaled(size, Qt::KeepAspectRatioByExpanding,
+                                                   Qt::SmoothTransformation);
+            const QPoint middle((cover.width() - size.width()) / 2, (cover.height() - size.height()) / 2);
+            m_backdrop.push_back({cover.copy(band.translated(middle)).convertToFormat(QImage::Format_RGB32), band});
+        }
     }
-    if (m_backdrop.size() != size) {
-        // Scaled to cover the whole window, its middle kept.
-        const QImage cover = m_pictures.backdrop.scaled(size, Qt::KeepAspectRatioByExpanding,
-                                                        Qt::SmoothTransformation);
-        m_backdrop = cover.copy(QRect(QPoint((cover.width() - size.width()) / 2,
-                                             (cover.height() - size.height()) / 2), size))
-                         .convertToFormat(QImage::Format_RGB32);
-    }
-    m_canvas.copy(m_backdrop, m_backdrop.rect(), m_canvas.shownArea());
+    for (const Band &band : m_backdrop)
+        m_canvas.copy(band.picture, band.picture.rect(), band.place.translated(-m_canvas.origin()));
 }
 
 void MachineView::drawLever(int frame)

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QRect>
 
+#include <vector>
+
 namespace zand {
 
 class Canvas;
@@ -85,7 +87,15 @@ private:
     const Machine &m_machine;
     const Pictures &m_pictures;
     int m_autoplayLeft = 0;
-    QImage m_backdrop; // the backdrop at the canvas's size, made once per size
+    // The backdrop where the machine leaves room, cut once per canvas size
+    // from the picture scaled to cover the canvas: only the bands are kept.
+    struct Band
+    {
+        QImage picture;
+        QRect place; // in the canvas's pixels
+    };
+    std::vector<Band> m_backdrop;
+    QSize m_backdropSize;
 };
 
 } // namespace zand

@@ -2,6 +2,7 @@
 // player's controls, ends for each reason of its plan, gives way to the
 // player, and keeps the books as a player's own spins do.
 #include "GameFixture.h"
+#include "ModalAnswerer.h"
 #include "SpinSeeds.h"
 
 #include "app/Autoplay.h"
@@ -24,6 +25,7 @@ private slots:
     void cleanup();
     void aRunEndsForEachReasonOfItsPlan_data();
     void aRunEndsForEachReasonOfItsPlan();
+    void theVaultWaitsForThePlayersPick();
     void thePlayerStopsARun_data();
     void thePlayerStopsARun();
 
@@ -104,6 +106,23 @@ void AutoplayTest::aRunEndsForEachReasonOfItsPlan()
     // saved.
     QCOMPARE(std::int64_t{s.credits} + s.bet + s.totalBets - s.borrowed, balance + won);
     QCOMPARE(SavedGameFile(m_game->savedGamePath()).load(8).values.spins, s.spins);
+}
+
+void AutoplayTest::theVaultWaitsForThePlayersPick()
+{
+    // The vault the run opens is the player's: the run goes on once a safe
+    // is picked and the screen has closed. (A fresh window: init's skips
+    // the vault.)
+    m_game->window.reset();
+    m_game->start();
+    setUp(1000, [](const SpinResult &r) { return r.opensBonus; });
+    const GameState &s = m_game->state();
+    const int spinsBefore = s.spins;
+    ModalAnswerer answerer;
+    QVERIFY(autoplay().start(AutoplayPlan{3, 0, false, 0}));
+    QTRY_VERIFY_WITH_TIMEOUT(!autoplay().running(), 20000);
+    QCOMPARE(s.spins - spinsBefore, 3);
+    QCOMPARE(autoplay().lastStop(), Stop::SpinsDone);
 }
 
 void AutoplayTest::thePlayerStopsARun_data()

@@ -8,7 +8,7 @@ namespace artgen {
 
 namespace {
 
-constexpr qreal PanelWidth = 240;
+constexpr qreal PanelWidth = 120;
 constexpr qreal Dado = 0.72 * BackdropHeight; // the rail between wall and wainscot
 constexpr qreal Floor = 0.90 * BackdropHeight;
 
@@ -21,13 +21,13 @@ void wall(QPainter &p)
     p.fillRect(QRectF(0, 0, BackdropWidth, Dado), red);
     // Each panel a little raised, framed in thin gold.
     for (qreal x = 0; x < BackdropWidth; x += PanelWidth) {
-        const QRectF panel(x + 22, 60, PanelWidth - 44, Dado - 110);
+        const QRectF panel(x + 11, 30, PanelWidth - 22, Dado - 55);
         QLinearGradient face(panel.left(), 0, panel.right(), 0);
         face.setColorAt(0, QColor(255, 255, 255, 10));
         face.setColorAt(0.5, QColor(0, 0, 0, 0));
         face.setColorAt(1, QColor(0, 0, 0, 40));
         p.fillRect(panel, face);
-        goldTrim(p, panel, 4, 1.6);
+        goldTrim(p, panel, 2, 1.0);
     }
 }
 
@@ -35,16 +35,16 @@ void lamps(QPainter &p)
 {
     for (qreal x = PanelWidth; x < BackdropWidth; x += 2 * PanelWidth) {
         const QPointF lamp(x, 0.30 * BackdropHeight);
-        QRadialGradient glow(lamp, 260);
+        QRadialGradient glow(lamp, 130);
         glow.setColorAt(0, QColor(255, 200, 120, 120));
         glow.setColorAt(0.35, QColor(255, 150, 80, 40));
         glow.setColorAt(1, QColor(255, 120, 60, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(glow);
-        p.drawEllipse(lamp, 260, 260);
-        p.setBrush(goldGradient(lamp.y() - 6, lamp.y() + 40));
-        p.drawRoundedRect(QRectF(lamp.x() - 10, lamp.y() + 8, 20, 36), 4, 4);
-        bulb(p, lamp, 12, true, QColor(255, 214, 140));
+        p.drawEllipse(lamp, 130, 130);
+        p.setBrush(goldGradient(lamp.y() - 3, lamp.y() + 20));
+        p.drawRoundedRect(QRectF(lamp.x() - 5, lamp.y() + 4, 10, 18), 2, 2);
+        bulb(p, lamp, 6, true, QColor(255, 214, 140));
     }
 }
 
@@ -54,9 +54,9 @@ void wainscot(QPainter &p)
     dark.setColorAt(0, QColor(34, 2, 7));
     dark.setColorAt(1, QColor(18, 1, 4));
     p.fillRect(QRectF(0, Dado, BackdropWidth, Floor - Dado), dark);
-    p.fillRect(QRectF(0, Dado - 6, BackdropWidth, 14), goldGradient(Dado - 6, Dado + 8));
+    p.fillRect(QRectF(0, Dado - 3, BackdropWidth, 7), goldGradient(Dado - 3, Dado + 4));
     for (qreal x = 0; x < BackdropWidth; x += PanelWidth / 2)
-        goldTrim(p, QRectF(x + 14, Dado + 30, PanelWidth / 2 - 28, Floor - Dado - 60), 3, 1.0);
+        goldTrim(p, QRectF(x + 7, Dado + 15, PanelWidth / 2 - 14, Floor - Dado - 30), 2, 0.8);
 }
 
 void carpet(QPainter &p)
@@ -65,16 +65,16 @@ void carpet(QPainter &p)
     deep.setColorAt(0, QColor(26, 4, 30));
     deep.setColorAt(1, QColor(10, 0, 14));
     p.fillRect(QRectF(0, Floor, BackdropWidth, BackdropHeight - Floor), deep);
-    p.fillRect(QRectF(0, Floor, BackdropWidth, 6), QColor(8, 0, 4));
+    p.fillRect(QRectF(0, Floor, BackdropWidth, 3), QColor(8, 0, 4));
     // A scatter of small gold diamonds, the same on every run.
     Dice dice(25);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(200, 150, 50, 90));
-    for (qreal y = Floor + 24; y < BackdropHeight; y += 28) {
-        for (qreal x = dice.range(0, 30); x < BackdropWidth; x += 56) {
+    for (qreal y = Floor + 12; y < BackdropHeight; y += 14) {
+        for (qreal x = dice.range(0, 15); x < BackdropWidth; x += 28) {
             const QPointF c(x, y);
-            const QPointF diamond[] = {c + QPointF(0, -5), c + QPointF(7, 0), c + QPointF(0, 5),
-                                       c + QPointF(-7, 0)};
+            const QPointF diamond[] = {c + QPointF(0, -2.5), c + QPointF(3.5, 0), c + QPointF(0, 2.5),
+                                       c + QPointF(-3.5, 0)};
             p.drawPolygon(diamond, 4);
         }
     }

@@ -4,8 +4,9 @@
 
 namespace artgen {
 
-constexpr int BackdropWidth = 1920;
-constexpr int BackdropHeight = 1200;
+// Drawn small: the wall is soft and dark, and the game scales it up once.
+constexpr int BackdropWidth = 960;
+constexpr int BackdropHeight = 600;
 
 // The casino wall the machine stands against on a screen wider or taller
 // than the machine: lacquered panels in the cabinet's reds between gold
