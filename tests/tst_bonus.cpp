@@ -13,6 +13,7 @@
 #include "game/GameState.h"
 #include "game/Prizes.h"
 #include "game/Random.h"
+#include "game/Scale.h"
 #include "platform/Canvas.h"
 #include "platform/DeviceScreen.h"
 #include "audio/SoundBoard.h"
@@ -131,6 +132,8 @@ struct Bench
         config.screenWidth = screen.size.width();
         config.screenHeight = screen.size.height();
         config.logicalDpi = screen.dpi;
+        // The vault is scaled as the machine is, as in the game.
+        config.layoutWidth = Scale::layoutWidth(config.screenWidth, config.screenHeight);
         state.spinWin = 7;
         state.bonusWon = 100;
         state.nudges = 3;
