@@ -33,6 +33,10 @@ BonusView::BonusView(Canvas &canvas, const Config &config, QSize screen)
     }
     const QSize shown(config.scale(m_background.width()), config.scale(m_background.height()));
     m_origin = QPoint((screen.width() - shown.width()) / 2, (screen.height() - shown.height()) / 2);
+    // Scaled once here: a paint (the first show, a maximise) then only copies.
+    if (shown != m_background.size() && !shown.isEmpty())
+        m_background = m_background.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_background = m_background.convertToFormat(QImage::Format_RGB32);
 }
 
 QPoint BonusView::onScreen(QPoint onPicture) const
@@ -49,9 +53,7 @@ QRect BonusView::safeRect(int safe) const
 void BonusView::paint()
 {
     m_canvas.clear();
-    m_canvas.copy(m_background, m_background.rect(),
-                  QRect(m_origin, QSize(m_config.scale(m_background.width()),
-                                        m_config.scale(m_background.height()))));
+    m_canvas.copy(m_background, m_background.rect(), QRect(m_origin, m_background.size()));
 }
 
 void BonusView::drawSafe(int safe, int frame)
