@@ -5,6 +5,7 @@
 #include "game/Machine.h"
 #include "game/Layout.h"
 #include "audio/SoundBoard.h"
+#include "reels/LeverPull.h"
 #include "reels/Nudger.h"
 #include "reels/Payout.h"
 #include "reels/ReelSpinner.h"
@@ -53,6 +54,10 @@ void Controls::mousePressed(QPoint p)
             betMax();
         else if (inZone(p, Layout::SpinButton))
             spin();
+        else if (inZone(p, Layout::Lever)) {
+            m_parts.lever.pull();
+            spin();
+        }
     }
     if (inZone(p, Layout::BadgeZone) && m_machine.controlsOpen())
         betOne();

@@ -8,6 +8,7 @@
 
 namespace zand {
 
+class LeverPull;
 class Lights;
 class MachineView;
 class MusicBox;
@@ -35,6 +36,7 @@ public:
         Nudger &nudger;
         SoundBoard &sound;
         MusicBox &music;
+        LeverPull &lever;
     };
 
     Controls(const Config &config, Machine &machine, Parts parts, QObject *parent = nullptr);

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "app/Autoplay.h"
 #include "app/Controls.h"
 #include "app/MachineAccessibility.h"
 #include "audio/MusicBox.h"
@@ -7,12 +8,14 @@
 #include "bonus/BonusScreen.h"
 #include "game/Prizes.h"
 #include "game/SavedGame.h"
+#include "game/Settings.h"
 #include "game/Scale.h"
 #include "platform/Canvas.h"
 #include "platform/DeviceScreen.h"
 #include "platform/HelpKey.h"
 #include "platform/HelpViewer.h"
 #include "audio/SoundBoard.h"
+#include "reels/LeverPull.h"
 #include "reels/Nudger.h"
 #include "reels/Payout.h"
 #include "reels/ReelSpinner.h"
@@ -74,13 +77,18 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
     m_payout->setBonusGame([this] { playBonusGame(); });
     m_nudger = std::make_unique<Nudger>(*m_animator, *m_view, *m_lights, m_machine, m_session,
                                         *m_payout, *m_sound, m_platform.clock);
+    m_lever = std::make_unique<LeverPull>(*m_view, m_platform.clock);
     m_controls = std::make_unique<Controls>(
         m_config, m_machine,
-        Controls::Parts{*m_view, *m_lights, *m_spinner, *m_payout, *m_nudger, *m_sound, *m_music});
+        Controls::Parts{*m_view, *m_lights, *m_spinner, *m_payout, *m_nudger, *m_sound, *m_music,
+                        *m_lever});
     m_controls->setNotifier([this](const QString &text) { showInformation(text); });
     connect(m_controls.get(), &Controls::busyChanged, this, &MainWindow::busyChanged);
-    connect(m_canvas, &Canvas::pressed, m_controls.get(), &Controls::mousePressed);
-    connect(m_canvas, &Canvas::keyPressed, m_controls.get(), &Controls::keyPressed);
+    m_autoplay = std::make_unique<Autoplay>(m_machine, *m_controls, m_platform.clock);
+    connect(m_autoplay.get(), &Autoplay::spinsLeftChanged, this,
+            [this](int left) { m_view->showAutoplay(left); });
+    connect(m_canvas, &Canvas::pressed, this, &MainWindow::pressed);
+    connect(m_canvas, &Canvas::keyPressed, this, &MainWindow::keyPressed);
     connect(m_controls.get(), &Controls::logoClicked, this, &MainWindow::openGamesPage);
     m_accessibility = std::make_unique<MachineAccessibility>(*m_canvas, m_config, m_machine, *m_controls);
     m_canvas->setPaintHandler([this] { m_view->paint(); });
@@ -102,6 +110,10 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
     m_gameLoaded = !loaded.unreadable;
     if (loaded.unreadable)
         showError(m_savedGames->unreadableMessage());
+    m_settings = std::make_unique<Settings>(
+        Settings::pathBeside(m_savedGames->filePath(), m_config.exeBaseName));
+    m_platform.sound.setVolume(m_settings->effectsVolume());
+    m_music->setVolume(m_settings->musicVolume());
     // The desktop session may end without closing the window first.
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::saveForSessionEnd);
 
@@ -155,9 +167,37 @@ void MainWindow::playBonusGame()
     m_bonusScreen->open();
 }
 
+void MainWindow::pressed(QPoint position)
+{
+    // A press only stops an autoplay run: it was not aimed at the machine.
+    if (m_autoplay->running())
+        m_autoplay->stop();
+    else
+        m_controls->mousePressed(position);
+}
+
+void MainWindow::keyPressed(int key)
+{
+    if (m_autoplay->running())
+        m_autoplay->stop();
+    else if (key == Qt::Key_A)
+        startAutoplay();
+    else
+        m_controls->keyPressed(key);
+}
+
+void MainWindow::startAutoplay()
+{
+    if (m_machine.busy())
+        return;
+    if (!m_autoplay->start(m_autoplayPlan))
+        showInformation(QStringLiteral("Autoplay spins the last bet again: place a bet first."));
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_session.closing = true;
+    m_autoplay->stop();
     if (m_busy > 0) {
         // Let the running spin or nudge settle first; it closes the window.
         m_closeWaiting = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Platform.h"
+#include "game/AutoplayPlan.h"
 #include "game/Config.h"
 #include "game/Machine.h"
 #include "game/Session.h"
@@ -16,9 +17,11 @@ class QAction;
 
 namespace zand {
 
+class Autoplay;
 class BonusScreen;
 class Canvas;
 class Controls;
+class LeverPull;
 class Lights;
 class MachineAccessibility;
 class MachineView;
@@ -28,6 +31,7 @@ class Payout;
 class ReelAnimator;
 class ReelSpinner;
 class SavedGameFile;
+class Settings;
 class SoundBoard;
 enum class SlotDialogMode;
 class WindowFit;
@@ -65,6 +69,11 @@ private:
     void runSlotDialog(SlotDialogMode mode);
     void borrow();
     void showStatistics();
+    void chooseVolume();
+    void chooseAutoplay();
+    void startAutoplay();
+    void pressed(QPoint position);
+    void keyPressed(int key);
     void showPayoffs();
     void showVersion();
     void showManual();
@@ -98,9 +107,13 @@ private:
     std::unique_ptr<ReelSpinner> m_spinner;
     std::unique_ptr<Payout> m_payout;
     std::unique_ptr<Nudger> m_nudger;
+    std::unique_ptr<LeverPull> m_lever;
     std::unique_ptr<Controls> m_controls;
     std::unique_ptr<MachineAccessibility> m_accessibility;
+    std::unique_ptr<Autoplay> m_autoplay;
+    AutoplayPlan m_autoplayPlan;
     std::unique_ptr<SavedGameFile> m_savedGames;
+    std::unique_ptr<Settings> m_settings;
     std::unique_ptr<WindowFit> m_windowFit;
     std::unique_ptr<BonusScreen> m_bonusScreen;
     QTimer m_startUpTimer; // fires once, 250 ms after the window opens

@@ -1,15 +1,20 @@
 // The main window's menu and the commands behind it.
 #include "MainWindow.h"
 
+#include "app/Autoplay.h"
 #include "app/Controls.h"
 #include "app/Startup.h"
 #include "app/WindowFit.h"
 #include "audio/MusicBox.h"
+#include "dialogs/AutoplayDialog.h"
 #include "dialogs/BorrowDialog.h"
 #include "dialogs/DialogLook.h"
 #include "dialogs/PayoffChart.h"
 #include "dialogs/SlotDialog.h"
 #include "dialogs/StatisticsDialog.h"
+#include "dialogs/VolumeDialog.h"
+#include "audio/SoundBoard.h"
+#include "game/Settings.h"
 #include "game/WebPages.h"
 #include "platform/Browser.h"
 #include "platform/Canvas.h"
@@ -55,6 +60,8 @@ void MainWindow::createMenus()
     });
     m_musicAction->setCheckable(true);
     m_musicAction->setChecked(true);
+    options->addAction(tr("&Volume..."), this, &MainWindow::chooseVolume);
+    options->addAction(tr("&Autoplay...\tA"), this, &MainWindow::chooseAutoplay);
     options->addSeparator();
     options->addAction(tr("&Full Screen"), this, [this] { m_windowFit->toggleFullScreen(); })
         ->setShortcut(Qt::Key_F11);
@@ -65,6 +72,14 @@ void MainWindow::createMenus()
     menuBar()->addAction(tr("&Payoffs"), this, &MainWindow::showPayoffs);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
+    // Every menu command is the player's: an autoplay run gives way to it.
+    // A menu stops the run as it opens, a command on the bar as it is taken.
+    for (QAction *action : menuBar()->actions()) {
+        if (QMenu *menu = action->menu())
+            connect(menu, &QMenu::aboutToShow, m_autoplay.get(), &Autoplay::stop);
+        else
+            connect(action, &QAction::triggered, m_autoplay.get(), &Autoplay::stop);
+    }
     help->addAction(tr("Version"), this, &MainWindow::showVersion);
     help->addSeparator();
     help->addAction(m_config.manualCaption(), this, &MainWindow::showManual);
@@ -109,6 +124,27 @@ void MainWindow::showStatistics()
 {
     StatisticsDialog statistics(m_machine.record(), this);
     statistics.exec();
+}
+
+void MainWindow::chooseVolume()
+{
+    VolumeDialog dialog(m_settings->effectsVolume(), m_settings->musicVolume(), this);
+    connect(&dialog, &VolumeDialog::effectsChanged, this, [this](int percent) { m_sound->setVolume(percent); });
+    connect(&dialog, &VolumeDialog::musicChanged, m_music.get(), &MusicBox::setVolume);
+    dialog.exec();
+    // Closed by its close box or by OK, the levels heard are the ones kept.
+    QString error;
+    if (!m_settings->setVolumes(dialog.effects(), dialog.music(), &error))
+        showError(error);
+}
+
+void MainWindow::chooseAutoplay()
+{
+    AutoplayDialog dialog(m_autoplayPlan, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_autoplayPlan = dialog.plan();
+    startAutoplay();
 }
 
 void MainWindow::showPayoffs()

@@ -36,6 +36,8 @@ public:
     void servePending();
     // Options > Music.
     void toggle();
+    // From 0 to 100, for the track playing and those after it.
+    void setVolume(int percent) { m_output.setVolume(percent); }
 
     int track() const { return m_track; }
     QTimer timer{}; // 100 ms after a track is chosen: serves its start

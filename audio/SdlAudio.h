@@ -80,6 +80,7 @@ public:
     void playMemory(const QByteArray &waveFile) override;
     void playFile(const QString &path) override;
     bool isPlaying() const override;
+    void setVolume(int percent) override;
 
 private:
     struct CachedSound {
@@ -115,6 +116,7 @@ public:
     bool open(const QString &path, QString *error) override;
     void play() override;
     void close() override;
+    void setVolume(int percent) override;
 
 private:
     static void musicFinished();

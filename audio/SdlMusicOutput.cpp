@@ -10,6 +10,7 @@
 
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -151,6 +152,13 @@ void SdlMusicOutput::close()
     m_music.reset();
     m_path.clear();
     m_isOpen = false;
+}
+
+void SdlMusicOutput::setVolume(int percent)
+{
+    // SDL_mixer keeps the music's volume from one song to the next.
+    if (m_audio.available())
+        Mix_VolumeMusic(MIX_MAX_VOLUME * std::clamp(percent, 0, 100) / 100);
 }
 
 // Called on SDL's audio thread, or inside Mix_HaltMusic on ours.

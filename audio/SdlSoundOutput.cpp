@@ -124,6 +124,12 @@ bool SdlSoundOutput::isPlaying() const
     return m_available && Mix_Playing(EffectChannel) != 0;
 }
 
+void SdlSoundOutput::setVolume(int percent)
+{
+    if (m_available)
+        Mix_Volume(EffectChannel, MIX_MAX_VOLUME * std::clamp(percent, 0, 100) / 100);
+}
+
 Mix_Chunk *SdlSoundOutput::decodedMemorySound(const QByteArray &waveFile)
 {
     const auto cached = std::find_if(m_memorySounds.begin(), m_memorySounds.end(), [&](const CachedSound &sound) {

@@ -105,4 +105,11 @@ bool SoundBoard::playing() const
     return m_output.isPlaying();
 }
 
+void SoundBoard::setVolume(int percent)
+{
+    m_output.setVolume(percent);
+    if (!m_output.isPlaying())
+        playTally();
+}
+
 } // namespace zand

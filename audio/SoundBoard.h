@@ -31,6 +31,11 @@ public:
     void playWin();
     bool playing() const;
 
+    // Sets the loudness of every effect, and lets it be heard with the
+    // count-up tick unless an effect is sounding (a slider being dragged
+    // would otherwise cut its own sound off at every step).
+    void setVolume(int percent);
+
 private:
     QString pathOf(const char *ending) const;
     void playFile(const char *ending);

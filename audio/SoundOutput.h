@@ -25,6 +25,10 @@ public:
     // True while an effect is still sounding; used to wait for the end of a
     // sound that the game must hear out (the win fanfare).
     virtual bool isPlaying() const = 0;
+
+    // The loudness of the effects from 0 (silent) to 100 (as recorded); it
+    // holds for every effect after it, and for the one sounding now.
+    virtual void setVolume(int percent) = 0;
 };
 
 // Plays one MIDI file at a time and says how playing ended.
@@ -50,6 +54,10 @@ public:
 
     // Stops playing and releases the file; does nothing when nothing is open.
     virtual void close() = 0;
+
+    // The loudness of the music from 0 (silent) to 100 (as synthesised), for
+    // the song playing and every song after it.
+    virtual void setVolume(int percent) = 0;
 
     std::function<void(Ending)> onEnded;
 };

@@ -50,6 +50,9 @@ BonusScreen::BonusScreen(const Config &config, Machine &machine, const Session &
     closeTimer.setSingleShot(true);
     connect(&openTimer, &QTimer::timeout, this, &BonusScreen::nextFrame);
     connect(&closeTimer, &QTimer::timeout, this, &QDialog::accept);
+    revealTimer.setSingleShot(true);
+    connect(&revealTimer, &QTimer::timeout, this,
+            [this] { m_view->revealOthers(m_chosenSafe, m_prizes); });
 }
 
 BonusScreen::~BonusScreen()
@@ -95,6 +98,16 @@ std::vector<CanvasZone> BonusScreen::safeZones()
 QString BonusScreen::prizeText(int prize)
 {
     return prize == Prizes::SixNudges ? tr("%1 Nudges").arg(Prizes::NudgesWon) : QString::number(prize);
+}
+
+QPoint BonusScreen::onScreen(QPoint onPicture) const
+{
+    return m_view->onScreen(onPicture);
+}
+
+const std::array<QString, Prizes::Safes> &BonusScreen::prizesShown() const
+{
+    return m_view->written();
 }
 
 void BonusScreen::pressed(QPoint position)
@@ -143,14 +156,15 @@ void BonusScreen::nextFrame()
 void BonusScreen::revealPrize()
 {
     const int prize = m_prizes[m_chosenSafe];
-    const QString text = prizeText(prize);
     // Nudges count at once; credits when the screen closes.
     if (prize == Prizes::SixNudges)
         m_machine.payBonus(prize);
-    m_view->drawPrize(m_chosenSafe, text);
+    m_view->drawPrize(m_chosenSafe, prize);
     m_prizeShown = true;
     AccessibleCanvas::nameChanged(m_canvas, m_chosenSafe);
     closeTimer.start();
+    // The other safes open a moment later, while the prize still shows.
+    revealTimer.start(closeTimer.interval() / 3);
 }
 
 void BonusScreen::closeEvent(QCloseEvent *event)
@@ -183,6 +197,7 @@ void BonusScreen::done(int result)
     if (!m_prizeShown)
         return;
     closeTimer.stop();
+    revealTimer.stop();
     QDialog::done(result);
     // Paid once the screen is down: the payout goes on from here.
     if (!m_paid) {

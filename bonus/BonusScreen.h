@@ -22,8 +22,9 @@ struct Session;
 
 // The bonus screen: eight closed safes in a vault. The player opens one with
 // the mouse or by its number key, or presses any other key to have one
-// picked at random; the safe opens, its prize is written over it, and three
-// seconds later the screen closes and the machine is paid.
+// picked at random; the safe opens, its prize is written over it, a second
+// later the other safes open to show what they held, and three seconds after
+// the prize the screen closes and the machine is paid.
 class BonusScreen : public QDialog
 {
     Q_OBJECT
@@ -39,12 +40,17 @@ public:
 
     QRect safeRect(int safe) const; // on the screen
     QPoint pictureOrigin() const;
+    // A point of the vault picture on the screen.
+    QPoint onScreen(QPoint onPicture) const;
+    // The prize written on each safe so far; empty while it is closed.
+    const std::array<QString, Prizes::Safes> &prizesShown() const;
     int chosenSafe() const { return m_chosenSafe; }
     const Prizes::Table &prizes() const { return m_prizes; }
     Canvas &canvas() { return *m_canvas; }
 
     QTimer openTimer{};  // 300 ms: the next opening frame
     QTimer closeTimer{}; // 3 s after the prize shows
+    QTimer revealTimer{}; // a third of that: the other safes open
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

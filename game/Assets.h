@@ -31,7 +31,11 @@ inline constexpr const char *DigitsSmall = "digitssmall.png";
 inline constexpr const char *GreenSmall = "greensmall.png";
 inline constexpr const char *DigitsLarge = "digitslarge.png";
 inline constexpr const char *GreenLarge = "greenlarge.png";
+// The lever from at rest to pulled down, frames side by side.
+inline constexpr const char *Lever = "lever.jpg";
 inline constexpr const char *Bonus = "bonus.jpg";
+// The wall behind the machine, in the room a wide or tall screen leaves.
+inline constexpr const char *Backdrop = "backdrop.jpg";
 inline constexpr const char *Safes = "safes.jpg";
 inline constexpr const char *PayChart = "paychart.jpg";
 // The borrow dialog's amount buttons.

@@ -65,6 +65,14 @@ inline constexpr QRect Badge(560, 99, 84, 85);
 // the badge. Click zones take in both edges: x from left to left + width.
 inline constexpr QRect BadgeZone(560, 99, 83, 82);
 
+// The sign that counts down an autoplay run, over the speaker grille.
+inline constexpr QRect AutoplaySign(664, 24, 112, 50);
+
+// The lever at the cabinet's side, its ball, rod and mount; a press on it
+// spins. Its picture has this many frames from at rest to pulled down.
+inline constexpr QRect Lever(694, 100, 84, 286);
+inline constexpr int LeverFrames = 4;
+
 // The logo chip in the top left corner; a click on it opens the games page.
 inline constexpr QRect Logo(10, 10, 125, 70);
 

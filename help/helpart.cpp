@@ -116,6 +116,9 @@ int main(int argc, char **argv)
     const QImage vault = cut.art(QStringLiteral("bonus.jpg"));
     if (!vault.isNull())
         cut.save(vault.scaledToWidth(400, Qt::SmoothTransformation), QStringLiteral("vault.png"));
+    const QImage lever = cut.art(QStringLiteral("lever.jpg"));
+    if (!lever.isNull())
+        cut.save(lever.scaledToWidth(252, Qt::SmoothTransformation), QStringLiteral("lever.png"));
     const QImage safes = cut.art(QStringLiteral("safes.jpg"));
     if (!safes.isNull())
         cut.save(safesInARow(safes), QStringLiteral("safes.png"));

@@ -1,18 +1,23 @@
 #pragma once
 
+#include "game/Prizes.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
 
+#include <array>
+
 namespace zand {
 
 class Canvas;
 struct Config;
 
-// Draws the bonus screen: the vault picture centred on the screen, a safe
-// opening frame by frame, and the prize written over the open safe.
+// Draws the bonus screen: the vault picture centred on the screen at the
+// machine's scale, a safe opening frame by frame, the prize lettered in gold
+// over the open safe, and at last what every other safe held, dimmed.
 class BonusView
 {
 public:
@@ -23,17 +28,30 @@ public:
 
     void paint();
     void drawSafe(int safe, int frame);
-    void drawPrize(int safe, const QString &text);
+    void drawPrize(int safe, int prize);
+    // Opens every safe but `chosen` and shows its prize, dimmed.
+    void revealOthers(int chosen, const Prizes::Table &prizes);
+
+    // What a safe holds, as written on it.
+    static QString prizeText(int prize);
+    // The prize written on each safe so far; empty while it is closed.
+    const std::array<QString, Prizes::Safes> &written() const { return m_written; }
 
     // A safe's place on the screen, both edges included.
     QRect safeRect(int safe) const;
     QPoint pictureOrigin() const { return m_origin; }
+    // A point of the vault picture on the screen.
+    QPoint onScreen(QPoint onPicture) const;
 
 private:
+    void letter(const QRect &safe, const QString &text, bool dimmed);
+
     Canvas &m_canvas;
+    const Config &m_config;
     QImage m_background;
     QImage m_safeFrames;
     QPoint m_origin;
+    std::array<QString, Prizes::Safes> m_written;
 };
 
 } // namespace zand

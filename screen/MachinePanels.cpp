@@ -131,4 +131,62 @@ void MachineView::drawLogo()
     drawMasked(m_pictures.logo, m_pictures.logoMask, m_pictures.logo.rect(), logoArea());
 }
 
+void MachineView::drawBackdrop()
+{
+    m_canvas.clear();
+    const QSize size = m_canvas.pixelSize();
+    if (m_pictures.backdrop.isNull())
+        return;
+    if (m_backdropSize != size) {
+        m_backdropSize = size;
+        m_backdrop.clear();
+        const QRect all(QPoint(0, 0), size);
+        const QRect machine = QRect(m_canvas.origin(), QSize(s(Layout::Width), s(Layout::Height))) & all;
+        const QRect bands[] = {
+            QRect(QPoint(0, 0), QPoint(machine.left() - 1, all.bottom())),
+            QRect(QPoint(machine.right() + 1, 0), all.bottomRight()),
+            QRect(QPoint(machine.left(), machine.bottom() + 1), QPoint(machine.right(), all.bottom())),
+        };
+        QImage cover;
+        for (const QRect &band : bands) {
+            if (band.isEmpty())
+                continue;
+            // Scaled to cover the whole canvas, its middle kept.
+            if (cover.isNull())
+                cover = m_pictures.backdrop.scaled(size, Qt::KeepAspectRatioByExpanding,
+                                                   Qt::SmoothTransformation);
+            const QPoint middle((cover.width() - size.width()) / 2, (cover.height() - size.height()) / 2);
+            m_backdrop.push_back({cover.copy(band.translated(middle)).convertToFormat(QImage::Format_RGB32), band});
+        }
+    }
+    for (const Band &band : m_backdrop)
+        m_canvas.copy(band.picture, band.picture.rect(), band.place.translated(-m_canvas.origin()));
+}
+
+void MachineView::drawLever(int frame)
+{
+    const QImage &frames = m_pictures.leverFrames;
+    const QRect area = Layout::Lever;
+    if (frames.isNull())
+        return;
+    m_canvas.copy(frames, QRect(frame * area.width(), 0, area.width(), area.height()), scaled(area));
+}
+
+void MachineView::showAutoplay(int spinsLeft)
+{
+    m_autoplayLeft = spinsLeft;
+    const QRect sign = scaled(Layout::AutoplaySign);
+    if (spinsLeft <= 0) {
+        m_canvas.copy(m_pictures.machine, Layout::AutoplaySign, sign);
+        return;
+    }
+    m_canvas.fillRect(sign, QColor(20, 8, 8));
+    const QString text = QStringLiteral("AUTO %1").arg(spinsLeft);
+    const QFont font = fitted(nudgeNumberFont(), text, sign.size() - QSize(s(8), s(8)));
+    const QRect ink = m_canvas.textInk(text, font);
+    m_canvas.drawText(sign.center().x() - ink.width() / 2 - ink.left(),
+                      sign.center().y() - ink.height() / 2 - ink.top(), text, font,
+                      QColor(255, 204, 51));
+}
+
 } // namespace zand

@@ -51,11 +51,11 @@ QRect MachineView::scaled(const QRect &design) const
 void MachineView::paint()
 {
     const QImage &machine = m_pictures.machine;
-    // A screen wider than 4:3 shows the machine in the middle, black bands
-    // either side.
+    // A screen wider than 4:3 shows the machine in the middle, the backdrop
+    // either side; a taller one shows it below.
     const int spare = m_canvas.pixelSize().width() - m_config.layoutWidth;
     m_canvas.setOrigin(QPoint(std::max(0, spare / 2), 0));
-    m_canvas.clear();
+    drawBackdrop();
     m_canvas.copy(machine, machine.rect(), QRect(0, 0, s(machine.width()), s(machine.height())));
     for (int reel = 0; reel < 3; ++reel)
         drawReel(reel);
@@ -70,6 +70,7 @@ void MachineView::paint()
     drawNudgeCounter();
     drawNudgeLights(false);
     drawLogo();
+    showAutoplay(m_autoplayLeft);
 }
 
 // Display captions: 10 points, bold on a low-resolution screen; 8 points and

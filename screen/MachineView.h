@@ -3,7 +3,10 @@
 #include "screen/NumberDisplay.h"
 
 #include <QFont>
+#include <QImage>
 #include <QRect>
+
+#include <vector>
 
 namespace zand {
 
@@ -40,6 +43,11 @@ public:
     void drawBonusMeter();
     void drawNudgeCounter();
     void drawLogo();
+    // The lever at a frame of its pull, 0 at rest. A theme's machine without
+    // a lever picture of its own keeps its lever still.
+    void drawLever(int frame);
+    // "AUTO n" while an autoplay run has n spins to come; none at zero.
+    void showAutoplay(int spinsLeft);
     // The logo chip on the window: the picture at its own size, in the
     // scaled corner. A click on it opens the games page.
     QRect logoArea() const;
@@ -68,6 +76,7 @@ private:
     QFont fitted(QFont font, const QString &text, QSize box) const;
     void drawNumber(const NumberDisplay &display, int number, int anchorX);
     void drawCaption(const QString &text, int x, bool rightEnd);
+    void drawBackdrop();
     void drawPanel(const QRect &design, const QImage &darkPicture, bool lit);
     void drawMasked(const QImage &picture, const QImage &mask, const QRect &source,
                     const QRect &target);
@@ -77,6 +86,16 @@ private:
     const Config &m_config;
     const Machine &m_machine;
     const Pictures &m_pictures;
+    int m_autoplayLeft = 0;
+    // The backdrop where the machine leaves room, cut once per canvas size
+    // from the picture scaled to cover the canvas: only the bands are kept.
+    struct Band
+    {
+        QImage picture;
+        QRect place; // in the canvas's pixels
+    };
+    std::vector<Band> m_backdrop;
+    QSize m_backdropSize;
 };
 
 } // namespace zand

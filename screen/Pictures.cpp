@@ -81,6 +81,8 @@ void Pictures::load(const Config &config)
     greenSmall = builtIn(Assets::GreenSmall);
     digitsLarge = builtIn(Assets::DigitsLarge);
     greenLarge = builtIn(Assets::GreenLarge);
+    leverFrames = builtIn(Assets::Lever);
+    backdrop = builtIn(Assets::Backdrop);
 
     // A theme replaces what it ships.
     replaceFrom(config, QStringLiteral("tester.jpg"), machine);
@@ -93,6 +95,12 @@ void Pictures::load(const Config &config)
     replaceFrom(config, QStringLiteral("DIMMED2X.jpg"), dimmedTitle);
     replaceFrom(config, QStringLiteral("BET1B.jpg"), dimmedBadge);
     replaceFrom(config, config.soundRoot + QStringLiteral(".jpg"), symbolSheet);
+    replaceFrom(config, QLatin1String(Assets::Backdrop), backdrop);
+    // The built-in lever would be drawn over another machine's picture.
+    replaceFrom(config, QStringLiteral("lever.jpg"), leverFrames);
+    if (!config.findAsset(QStringLiteral("tester.jpg")).isEmpty()
+        && config.findAsset(QStringLiteral("lever.jpg")).isEmpty())
+        leverFrames = QImage();
 }
 
 void Pictures::replaceFrom(const Config &config, const QString &fileName, QImage &picture)

@@ -24,6 +24,8 @@ struct Pictures
     QImage dimmedMarquee;
     QImage dimmedTitle;
     QImage dimmedBadge;
+    QImage backdrop;     // the wall around the machine, any size
+    QImage leverFrames;  // Layout::LeverFrames side by side; none for a theme's own machine
 
     // Pictures that are always the built-in ones.
     QImage logo;

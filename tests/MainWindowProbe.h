@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Autoplay.h"
 #include "app/Controls.h"
 #include "app/MainWindow.h"
 #include "audio/MusicBox.h"
@@ -50,6 +51,7 @@ public:
     MachineView &view() { return *w.m_view; }
     Lights &lights() { return *w.m_lights; }
     Controls &controls() { return *w.m_controls; }
+    Autoplay &autoplay() { return *w.m_autoplay; }
     MusicBox &music() { return *w.m_music; }
     Nudger &nudger() { return *w.m_nudger; }
     Payout &payout() { return *w.m_payout; }

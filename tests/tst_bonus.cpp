@@ -13,10 +13,12 @@
 #include "game/GameState.h"
 #include "game/Prizes.h"
 #include "game/Random.h"
+#include "game/Scale.h"
 #include "platform/Canvas.h"
 #include "platform/DeviceScreen.h"
 #include "audio/SoundBoard.h"
 #include "reels/Payout.h"
+#include "screen/BonusView.h"
 #include "screen/Pictures.h"
 
 #include <QAccessible>
@@ -44,18 +46,27 @@ QRect safeOnPicture(int safe)
     return QRect(443 + 101 * (safe % 2), 63 + 95 * (safe / 2), SafeSide, SafeSide);
 }
 
-QImage safeFrame(int frame)
+// A frame of the safe as the screen shows it at `size`.
+QImage safeFrame(int frame, QSize size = QSize(SafeSide, SafeSide))
 {
     const QImage strip = Pictures::builtIn(Assets::Safes);
-    return strip.copy(0, SafeSide * frame, SafeSide, SafeSide);
+    const QRect source(0, SafeSide * frame, SafeSide, SafeSide);
+    if (size == source.size())
+        return strip.copy(source).convertToFormat(QImage::Format_RGB32);
+    QImage scaled(size, QImage::Format_RGB32);
+    QPainter painter(&scaled);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(QPoint(0, 0), size), strip, source);
+    return scaled;
 }
 
-bool isRed(QRgb c)
+bool isGold(QRgb c)
 {
-    return qRed(c) >= 160 && qGreen(c) <= 90 && qBlue(c) <= 90;
+    return qRed(c) >= 200 && qGreen(c) >= 150 && qGreen(c) <= 230 && qBlue(c) <= 110;
 }
 
-// The red ink that appeared between two pictures of the canvas inside
+// The gold ink that appeared between two pictures of the canvas inside
 // `area`: its bounding box and the number of separate glyphs (runs of
 // columns holding ink).
 struct Ink
@@ -64,7 +75,7 @@ struct Ink
     int glyphs = 0;
 };
 
-Ink newRedInk(const QImage &before, const QImage &after, const QRect &area)
+Ink newGoldInk(const QImage &before, const QImage &after, const QRect &area)
 {
     Ink ink;
     bool inRun = false;
@@ -73,7 +84,7 @@ Ink newRedInk(const QImage &before, const QImage &after, const QRect &area)
         for (int y = area.top(); y <= area.bottom(); ++y) {
             if (!before.valid(x, y))
                 continue;
-            if (isRed(after.pixel(x, y)) && !isRed(before.pixel(x, y))) {
+            if (isGold(after.pixel(x, y)) && !isGold(before.pixel(x, y))) {
                 column = true;
                 ink.box |= QRect(x, y, 1, 1);
             }
@@ -122,6 +133,8 @@ struct Bench
         config.screenWidth = screen.size.width();
         config.screenHeight = screen.size.height();
         config.logicalDpi = screen.dpi;
+        // The vault is scaled as the machine is, as in the game.
+        config.layoutWidth = Scale::layoutWidth(config.screenWidth, config.screenHeight);
         state.spinWin = 7;
         state.bonusWon = 100;
         state.nudges = 3;
@@ -153,10 +166,12 @@ struct Bench
         return *form;
     }
 
-    QPoint onScreen(QPoint pictureXY) const { return form->pictureOrigin() + pictureXY; }
+    QPoint onScreen(QPoint pictureXY) const { return form->onScreen(pictureXY); }
+    // The safe's picture on the screen, without the click zone's far edges.
     QRect safeOnScreen(int safe) const
     {
-        return safeOnPicture(safe).translated(form->pictureOrigin());
+        const QRect zone = form->safeRect(safe);
+        return QRect(zone.topLeft(), zone.size() - QSize(1, 1));
     }
 
     void click(QPoint pictureXY, Qt::MouseButton button = Qt::LeftButton)
@@ -194,6 +209,7 @@ private slots:
     void replacementPictureKeepsTheSafesOnIt_data();
     void replacementPictureKeepsTheSafesOnIt();
     void settlePaysLikeAKeyPress();
+    void theOtherSafesShowWhatTheyHeld();
     void lineOfBonusOpensTheScreenFromTheMachine();
 };
 
@@ -226,11 +242,11 @@ void BonusTest::clickOnSafeTwoOpensItAndPaysFiftyWhenTheScreenCloses()
     const auto &ticks = bench.ticks;
     QCOMPARE(ticks.size(), size_t(4));
     for (int frame = 0; frame < 3; ++frame) {
-        QVERIFY2(same(bench.safeShown(ticks[frame], 2), safeFrame(frame)),
+        QVERIFY2(same(bench.safeShown(ticks[frame], 2), safeFrame(frame, bench.safeOnScreen(2).size())),
                  qPrintable(QString::number(frame)));
         QVERIFY(!ticks[frame].revealed);
     }
-    QVERIFY(!same(closed, safeFrame(0)));
+    QVERIFY(!same(closed, safeFrame(0, bench.safeOnScreen(2).size())));
     QVERIFY(ticks[3].revealed);
     qint64 last = 0;
     for (const auto &tick : ticks) {
@@ -242,9 +258,9 @@ void BonusTest::clickOnSafeTwoOpensItAndPaysFiftyWhenTheScreenCloses()
     const qint64 shown = bench.closedAt - ticks[3].ms;
     QVERIFY2(shown >= 2800 && shown <= 3700, qPrintable(QString::number(shown)));
 
-    // "50" in red, centred on the safe and inside it.
+    // "50" in gold, centred on the safe and inside it.
     const QRect safe = bench.safeOnScreen(2);
-    const Ink ink = newRedInk(ticks[2].canvas, ticks[3].canvas, safe.adjusted(-60, -30, 60, 30));
+    const Ink ink = newGoldInk(ticks[2].canvas, ticks[3].canvas, safe.adjusted(-60, -30, 60, 30));
     QCOMPARE(ink.glyphs, 2);
     QVERIFY(safe.contains(ink.box));
     QVERIFY(std::abs(ink.box.center().x() - safe.center().x()) <= 4);
@@ -307,12 +323,13 @@ void BonusTest::keyPicksASafeSilentlyWithTwoFrames()
 
     const auto &ticks = bench.ticks;
     QCOMPARE(ticks.size(), size_t(3));
-    QVERIFY(same(bench.safeShown(ticks[0], chosen), safeFrame(1)));
-    QVERIFY(same(bench.safeShown(ticks[1], chosen), safeFrame(2)));
+    const QSize shown = bench.safeOnScreen(chosen).size();
+    QVERIFY(same(bench.safeShown(ticks[0], chosen), safeFrame(1, shown)));
+    QVERIFY(same(bench.safeShown(ticks[1], chosen), safeFrame(2, shown)));
     QVERIFY(!ticks[1].revealed);
     QVERIFY(ticks[2].revealed);
     for (const auto &tick : ticks)
-        QVERIFY(!same(bench.safeShown(tick, chosen), safeFrame(0)));
+        QVERIFY(!same(bench.safeShown(tick, chosen), safeFrame(0, shown)));
 
     const int prize = Prizes::Unshuffled[chosen];
     if (prize == Prizes::SixNudges) {
@@ -380,8 +397,9 @@ void BonusTest::choiceIsTakenOnlyOnceAndCannotBeCancelled()
     QCOMPARE(form.chosenSafe(), 2);
     QCOMPARE(bench.sound.count(SafeSound), 1);
     QVERIFY(form.isVisible());
-    // No random safe was drawn for the keys.
+    // No random safe was drawn for the keys, nor was safe 5 opened.
     QCOMPARE(bench.random.below(1000), Random(5).below(1000));
+    QVERIFY(same(form.canvas().grab(bench.safeOnScreen(5)), safeFive));
 
     QVERIFY(bench.waitForReveal());
     bench.click(safeOnPicture(4).center());
@@ -399,7 +417,6 @@ void BonusTest::choiceIsTakenOnlyOnceAndCannotBeCancelled()
     QCOMPARE(bench.state.bonusWon, 100 + 50);
     QCOMPARE(bench.state.spinWin, 7 + 50);
     QCOMPARE(bench.ticks.size(), size_t(4));
-    QVERIFY(same(form.canvas().grab(bench.safeOnScreen(5)), safeFive));
 }
 
 void BonusTest::sixNudgesAreAddedAtTheReveal()
@@ -417,15 +434,14 @@ void BonusTest::sixNudgesAreAddedAtTheReveal()
     QCOMPARE(bench.state.spinWin, 7);
     QCOMPARE(bench.state.bonusWon, 100);
 
-    // "6 Nudges" is wider than the safe: a digit, a gap, then six letters.
+    // "6 Nudges" is lettered smaller to fit inside the safe.
     const QRect safe = bench.safeOnScreen(3);
     const auto &ticks = bench.ticks;
     QCOMPARE(ticks.size(), size_t(4));
-    const Ink ink = newRedInk(ticks[2].canvas, ticks[3].canvas, safe.adjusted(-150, -30, 150, 30));
-    QCOMPARE(ink.glyphs, 7);
-    QVERIFY(ink.box.width() > SafeSide);
+    const Ink ink = newGoldInk(ticks[2].canvas, ticks[3].canvas, safe.adjusted(-150, -30, 150, 30));
+    QVERIFY(ink.glyphs >= 2);
+    QVERIFY(safe.contains(ink.box));
     QVERIFY(std::abs(ink.box.center().x() - safe.center().x()) <= 4);
-    QVERIFY(ink.box.top() >= safe.top() && ink.box.top() <= safe.center().y());
     QCOMPARE(form.chosenSafe(), 3);
 }
 
@@ -452,8 +468,9 @@ void BonusTest::replacementPictureKeepsTheSafesOnIt()
     QVERIFY(picture.save(bench.config.appPath + QStringLiteral("Bonus1.JPG"), "JPG", 95));
     BonusScreen &form = bench.open();
 
-    const QPoint origin((bench.config.screenWidth - size.width()) / 2,
-                        (bench.config.screenHeight - size.height()) / 2);
+    const QSize shown(bench.config.scale(size.width()), bench.config.scale(size.height()));
+    const QPoint origin((bench.config.screenWidth - shown.width()) / 2,
+                        (bench.config.screenHeight - shown.height()) / 2);
     QCOMPARE(form.pictureOrigin(), origin);
     const auto near = [](QRgb a, QRgb b) {
         return std::abs(qRed(a) - qRed(b)) <= 30 && std::abs(qGreen(a) - qGreen(b)) <= 30
@@ -462,7 +479,7 @@ void BonusTest::replacementPictureKeepsTheSafesOnIt()
     const Canvas &canvas = form.canvas();
     for (const QPoint p : {QPoint(10, 10), QPoint(size.width() - 10, size.height() - 10),
                            QPoint(size.width() / 2, size.height() / 2)})
-        QVERIFY(near(canvas.pixel(origin.x() + p.x(), origin.y() + p.y()), picture.pixel(p)));
+        QVERIFY(near(canvas.pixel(bench.onScreen(p).x(), bench.onScreen(p).y()), picture.pixel(p)));
     if (origin.x() > 0 && origin.y() > 0)
         QCOMPARE(canvas.pixel(origin.x() - 1, origin.y() - 1) & 0xffffff, 0u);
 
@@ -470,8 +487,26 @@ void BonusTest::replacementPictureKeepsTheSafesOnIt()
     bench.click(safeOnPicture(0).center());
     QCOMPARE(form.chosenSafe(), 0);
     QVERIFY(bench.waitForReveal());
-    const QRect safe = safeOnPicture(0).translated(origin);
-    QVERIFY(same(bench.ticks[0].canvas.copy(safe), safeFrame(0)));
+    const QRect safe = bench.safeOnScreen(0);
+    QVERIFY(same(bench.ticks[0].canvas.copy(safe), safeFrame(0, safe.size())));
+}
+
+void BonusTest::theOtherSafesShowWhatTheyHeld()
+{
+    Bench bench;
+    Random shuffler(5);
+    BonusScreen &form = bench.open(true, Prizes::shuffled(shuffler));
+    bench.click(safeOnPicture(4).center());
+    form.closeTimer.setInterval(900);
+    QVERIFY(bench.waitForReveal());
+    QVERIFY(QTest::qWaitFor([&] { return !form.revealTimer.isActive(); }, 3000));
+    QVERIFY(form.isVisible());
+    // Each safe shows its own prize of the shuffled table, and none is closed.
+    for (int safe = 0; safe < Prizes::Safes; ++safe) {
+        QCOMPARE(form.prizesShown()[safe], BonusView::prizeText(form.prizes()[safe]));
+        const QRect shown = bench.safeOnScreen(safe);
+        QVERIFY(!same(form.canvas().image().copy(shown), safeFrame(0, shown.size())));
+    }
 }
 
 void BonusTest::settlePaysLikeAKeyPress()

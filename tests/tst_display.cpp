@@ -46,6 +46,7 @@ private slots:
     void changedLightsReachTheWindowPixelForPixel();
     void wideScreenShowsTheMachineInTheMiddle();
     void clicksLandOnTheDevicePixelUnderThePointer();
+    void aPressOnTheLeverSpins();
     void numbersReadTrue_data();
     void numbersReadTrue();
     void nudgesStayInTheirPanel_data();
@@ -175,13 +176,40 @@ void DisplayTest::wideScreenShowsTheMachineInTheMiddle()
     QCOMPARE(canvas().origin().y(), 0);
     if (left == 0)
         return;
-    // Black bands of the same width either side of the machine.
+    // The backdrop in bands of the same width either side of the machine.
     const int right = width - left - machine;
     QVERIFY(std::abs(left - right) <= 1);
     const QImage &all = canvas().image();
-    QVERIFY(allBlack(all.copy(0, 0, left, all.height())));
-    QVERIFY(allBlack(all.copy(left + machine, 0, right, all.height())));
+    QVERIFY(!allBlack(all.copy(0, 0, left, all.height())));
+    QVERIFY(!allBlack(all.copy(left + machine, 0, right, all.height())));
     QVERIFY(!allBlack(all.copy(left, 0, 4, all.height())));
+}
+
+void DisplayTest::aPressOnTheLeverSpins()
+{
+    probe(*m_game->window).skipBonusGames();
+    GameState &state = m_game->state();
+    state.lastBet = 2;
+    const int spins = state.spins;
+    const int bets = state.totalBets;
+    const QRect lever = Layout::Lever;
+    click(canvas(), QPoint(s(lever.left()) - 1, s(130)));
+    QCOMPARE(state.spins, spins);
+
+    // The lever moves while it is pulled: some frame of it is not the
+    // machine at rest.
+    const auto leverShown = [&] {
+        const QRect area(s(lever.left()), s(lever.top()), s(lever.width()), s(lever.height()));
+        return canvas().image().copy(area.translated(canvas().origin()));
+    };
+    const QImage atRest = leverShown();
+    bool moved = false;
+    m_game->clock.onPump = [&] { moved = moved || !same(atRest, leverShown()); };
+    click(canvas(), QPoint(s(733), s(130)));
+    m_game->clock.onPump = nullptr;
+    QCOMPARE(state.spins, spins + 1);
+    QCOMPARE(state.totalBets, bets + 2);
+    QVERIFY(moved);
 }
 
 void DisplayTest::clicksLandOnTheDevicePixelUnderThePointer()

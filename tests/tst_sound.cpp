@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSlider>
 #include <QTest>
 
 #include <algorithm>
@@ -79,6 +80,7 @@ private slots:
     void onlyATrackPlayedToItsEndStartsTheNext();
     void aTrackThatCannotBePlayedIsSkippedUntilMusicOnAgain();
     void theWelcomeIsHeardThroughTheSoundDevice();
+    void volumesReachTheOutputsAndSurviveARestart();
 
 private:
     GameState &state() { return m_game->state(); }
@@ -495,6 +497,33 @@ void SoundTest::theWelcomeIsHeardThroughTheSoundDevice()
     }
     qunsetenv("SDL_SOUNDFONTS");
     qunsetenv("SDL_DISKAUDIOFILE");
+}
+
+void SoundTest::volumesReachTheOutputsAndSurviveARestart()
+{
+    m_game->start();
+    QCOMPARE(m_game->sound.volume, 100);
+    QCOMPARE(m_game->music.volume, 100);
+    const qsizetype before = m_game->sound.played.size();
+    // Both levels are heard while the sliders move, and kept when the window
+    // closes; the saved-game file is left as it was.
+    ModalAnswerer answerer([](QWidget *modal) {
+        modal->findChild<QSlider *>(QStringLiteral("effects"))->setValue(30);
+        modal->findChild<QSlider *>(QStringLiteral("music"))->setValue(55);
+        modal->close();
+    });
+    menuAction(QStringLiteral("&Volume..."))->trigger();
+    QCOMPARE(m_game->sound.volume, 30);
+    QCOMPARE(m_game->music.volume, 55);
+    QVERIFY(qsizetype(m_game->sound.played.size()) > before);
+    QFile savedGame(m_game->savedGamePath());
+    QVERIFY(!savedGame.open(QIODevice::ReadOnly) || !savedGame.readAll().contains("Volume"));
+
+    m_game->window.reset();
+    m_game->sound.volume = m_game->music.volume = -1;
+    m_game->start();
+    QCOMPARE(m_game->sound.volume, 30);
+    QCOMPARE(m_game->music.volume, 55);
 }
 
 ZAND_TEST_MAIN(SoundTest)

@@ -301,6 +301,14 @@ Version:  </translation>
         <source>&amp;Full Screen</source>
         <translation>&amp;Vollbild</translation>
     </message>
+    <message>
+        <source>&amp;Volume...</source>
+        <translation>&amp;Lautstärke...</translation>
+    </message>
+    <message>
+        <source>&amp;Autoplay...	A</source>
+        <translation>A&amp;utomatik...	A</translation>
+    </message>
 </context>
 <context>
     <name>zand::PayoffChart</name>

@@ -301,6 +301,14 @@ Versión:  </translation>
         <source>&amp;Full Screen</source>
         <translation>&amp;Pantalla completa</translation>
     </message>
+    <message>
+        <source>&amp;Volume...</source>
+        <translation>&amp;Volumen...</translation>
+    </message>
+    <message>
+        <source>&amp;Autoplay...	A</source>
+        <translation>Juego a&amp;utomático...	A</translation>
+    </message>
 </context>
 <context>
     <name>zand::PayoffChart</name>

@@ -301,6 +301,14 @@ Version&#xa0;:  </translation>
         <source>&amp;Full Screen</source>
         <translation>Plein é&amp;cran</translation>
     </message>
+    <message>
+        <source>&amp;Volume...</source>
+        <translation>&amp;Volume...</translation>
+    </message>
+    <message>
+        <source>&amp;Autoplay...	A</source>
+        <translation>Jeu a&amp;utomatique...	A</translation>
+    </message>
 </context>
 <context>
     <name>zand::PayoffChart</name>

@@ -27,6 +27,7 @@ public:
     }
     void play() override { log << QStringLiteral("play ") + current; }
     void close() override { log << QStringLiteral("close"); }
+    void setVolume(int percent) override { volume = percent; }
 
     void finish(Ending ending = Ending::Successful)
     {
@@ -37,6 +38,7 @@ public:
     QStringList log;
     QString current;
     QSet<QString> unopenable;
+    int volume = -1; // never set
 };
 
 } // namespace zand

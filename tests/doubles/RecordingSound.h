@@ -28,6 +28,7 @@ public:
     }
     void playFile(const QString &path) override { record(QFileInfo(path).fileName()); }
     bool isPlaying() const override { return false; }
+    void setVolume(int percent) override { volume = percent; }
 
     QStringList names() const
     {
@@ -39,6 +40,7 @@ public:
     int count(const QString &name) const { return static_cast<int>(names().count(name)); }
 
     std::vector<Played> played;
+    int volume = -1; // never set
 
 private:
     void record(const QString &name) { played.push_back({name, m_clock ? m_clock->ticks() : 0}); }

@@ -1,5 +1,6 @@
 #include "artset.h"
 
+#include "backdrop.h"
 #include "bonus.h"
 #include "buttons.h"
 #include "cabinet.h"
@@ -52,6 +53,8 @@ std::vector<Picture> allPictures()
         {QLatin1String(Assets::GreenSmall), digitFont(16, 21, DigitGreen)},
         {QLatin1String(Assets::DigitsLarge), digitFont(32, 42, DigitRed)},
         {QLatin1String(Assets::GreenLarge), digitFont(32, 42, DigitGreen)},
+        {QLatin1String(Assets::Lever), leverStrip()},
+        {QLatin1String(Assets::Backdrop), backdropPicture()},
         {QLatin1String(Assets::Bonus), bonusPicture()},
         {QLatin1String(Assets::Safes), safeStrip()},
         {QLatin1String(Assets::PayChart), payChart()},

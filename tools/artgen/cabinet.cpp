@@ -107,7 +107,7 @@ void chaserColumn(QPainter &p, qreal x, qreal top, qreal bottom)
         bulb(p, QPointF(x, y), 3.4, true, warm);
 }
 
-void lever(QPainter &p)
+void lever(QPainter &p, qreal pull)
 {
     // Mount on the cabinet's side and the pull handle rising from it.
     const QRectF mount(704, 300, 56, 74);
@@ -121,7 +121,9 @@ void lever(QPainter &p)
     metal.setColorAt(1, QColor(60, 62, 72));
     p.setBrush(metal);
     p.drawRoundedRect(mount, 14, 14);
-    const QRectF rod(727, 146, 12, 176);
+    // Pulled, the ball comes down towards the mount along the rod.
+    const QPointF ball(733, 130 + pull * LeverTravel);
+    const QRectF rod(727, ball.y() + 16, 12, 322 - (ball.y() + 16));
     QLinearGradient shine(rod.left(), 0, rod.right(), 0);
     shine.setColorAt(0, QColor(80, 84, 96));
     shine.setColorAt(0.35, QColor(255, 255, 255));
@@ -132,7 +134,6 @@ void lever(QPainter &p)
     p.drawRoundedRect(rod, 6, 6);
     p.setBrush(metal);
     p.drawEllipse(QPointF(733, 322), 14, 9);
-    const QPointF ball(733, 130);
     p.setBrush(QColor(0, 0, 0, 100));
     p.drawEllipse(ball + QPointF(-8, 9), 22, 22);
     QRadialGradient red(ball - QPointF(7, 8), 28);
@@ -175,7 +176,7 @@ void paylineLights(QPainter &p)
 
 } // namespace
 
-QImage machinePicture(bool lit)
+QImage machinePicture(bool lit, qreal leverPull)
 {
     QImage image(MachineWidth, MachineHeight, QImage::Format_RGB32);
     QPainter p(&image);
@@ -190,12 +191,23 @@ QImage machinePicture(bool lit)
     chaserColumn(p, 671, 222, 502);
     buttonColumn(p);
     ledge(p);
-    lever(p);
+    lever(p, leverPull);
     drawMarquee(p, lit);
     drawTitleGlass(p, lit);
     drawBadge(p, lit);
     paylineLights(p);
     return image;
+}
+
+QImage leverStrip()
+{
+    const QRect area = Layout::Lever;
+    QImage strip(area.width() * LeverFrames, area.height(), QImage::Format_RGB32);
+    QPainter p(&strip);
+    for (int frame = 0; frame < LeverFrames; ++frame)
+        p.drawImage(frame * area.width(), 0, machinePicture(true, qreal(frame) / (LeverFrames - 1)), area.x(), area.y(),
+                    area.width(), area.height());
+    return strip;
 }
 
 } // namespace artgen

@@ -30,8 +30,16 @@ inline constexpr std::array<QPoint, 3> LineLightOrigins{
 inline constexpr QRect LogoCorner = Layout::Logo;
 
 // The whole machine at rest. With lit false the marquee, title glass and
-// bet-one badge are drawn switched off; everything else is identical.
-QImage machinePicture(bool lit);
+// bet-one badge are drawn switched off; everything else is identical. The
+// lever is drawn pulled down by leverPull, from 0 (at rest) to 1 (down).
+QImage machinePicture(bool lit, qreal leverPull = 0);
+
+// How far the lever's ball comes down when pulled right down.
+constexpr qreal LeverTravel = 150;
+constexpr int LeverFrames = Layout::LeverFrames;
+// The lever's place on the machine, from at rest to pulled down, frames side
+// by side.
+QImage leverStrip();
 
 // The glass at the left of the cabinet that shows what each line pays.
 void drawPayTable(QPainter &p, const QRectF &glass);

@@ -74,7 +74,7 @@ private slots:
             {"bet1bdimmed.jpg", {84, 85}}, {"logo.png", {125, 70}}, {"logomask.png", {125, 70}},
             {"red.png", {318, 28}}, {"blue.png", {318, 28}}, {"green.png", {318, 28}},
             {"mask.png", {318, 28}}, {"digitssmall.png", {188, 21}}, {"greensmall.png", {188, 21}},
-            {"digitslarge.png", {376, 42}}, {"greenlarge.png", {376, 42}}, {"bonus.jpg", {640, 480}},
+            {"digitslarge.png", {376, 42}}, {"greenlarge.png", {376, 42}}, {"bonus.jpg", {640, 480}}, {"lever.jpg", {336, 286}}, {"backdrop.jpg", {960, 600}},
             {"safes.jpg", {76, 228}}, {"paychart.jpg", {640, 560}},
             {"chip1000.png", {66, 42}}, {"chip100.png", {66, 42}}, {"chip10.png", {66, 42}},
             {"chip1.png", {66, 42}}, {"glyph_ok.png", {24, 24}}, {"glyph_ok@2x.png", {48, 48}},
