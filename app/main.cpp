@@ -6,7 +6,7 @@
 #include "platform/Browser.h"
 #include "platform/EventClock.h"
 #include "platform/HelpWindow.h"
-#include "audio/SdlAudio.h"
+#include "audio/AudioSystem.h"
 #include "platform/SignalWatcher.h"
 #include "platform/SingleGame.h"
 
@@ -42,15 +42,13 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    SdlAudio audio;
-    SdlSoundOutput sound(audio);
-    SdlMusicOutput music(audio);
+    AudioSystem audio;
     EventClock clock;
     DesktopBrowser browser;
     const QString appPath = exe.absolutePath() + QDir::separator();
     HelpWindow help(browser, WebPages::address(WebPages::GamesPage, appPath));
 
-    MainWindow window(Platform{clock, sound, music, help, browser, appPath, exe.fileName(), savedGame});
+    MainWindow window(Platform{clock, audio.sound(), audio.music(), help, browser, appPath, exe.fileName(), savedGame});
     window.show();
     QObject::connect(&single, &SingleGame::comeForward, &window, &MainWindow::comeForward);
     // A plain kill, Ctrl+C or a closed terminal ends the game as its close

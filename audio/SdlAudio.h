@@ -57,6 +57,12 @@ public:
     void wake();
     void restIfSilent();
 
+    // Effects and music sum without clipping: while an effect of this peak
+    // sounds, the music plays just soft enough (see Headroom.h).
+    void setMusicPeak(int peak) { m_musicPeak = peak; }
+    void duckMusic(int effectPeak);
+    unsigned device() const { return m_device; }
+
 private:
     static void channelFinished(int channel);
 
@@ -65,6 +71,7 @@ private:
     QString m_renderer;
     unsigned m_device = 0; // SDL's number for the device SDL_mixer opened
     bool m_resting = false;
+    std::atomic<int> m_musicPeak{0};
     QObject m_mainThread; // receives the ends of effects
 };
 

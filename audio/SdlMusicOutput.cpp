@@ -116,6 +116,7 @@ void SdlMusicOutput::start(int serial)
     // SDL_mixer reads the wave file as it plays: the song is never all in memory.
     MixMusicPtr music(Mix_LoadMUS(QFile::encodeName(track->wave).constData()));
     m_audio.wake();
+    m_audio.setMusicPeak(track->peak);
     m_soundingSerial = serial;
     if (!music || Mix_PlayMusic(music.get(), 0) != 0) {
         m_soundingSerial = 0;
