@@ -14,9 +14,9 @@
 # --baseline DIR: another build directory (e.g. the main branch built aside),
 # measured in the same run, taking turns with this one phase by phase.
 # --smoke: every phase as briefly as it goes (CTest's machine_bench_smoke).
-# Needs: xvfb xauth xdotool openbox python3, and for --sound pulseaudio
-# pulseaudio-utils, pipewire pipewire-pulse wireplumber dbus-x11 (Debian packages) and the build's
-# bench/libzand_unbuffered.so. Takes about six minutes per build with the
+# Needs: xvfb xauth xdotool openbox python3 and for --sound pulseaudio-utils
+# with pulseaudio, or pipewire pipewire-pulse wireplumber dbus-x11 (Debian
+# packages), and the build's bench/libzand_unbuffered.so. Takes about six minutes per build with the
 # default windows of 30 s.
 set -euo pipefail
 cd "$(dirname "$0")/.."
