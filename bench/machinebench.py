@@ -293,6 +293,25 @@ def server_window(game, server, seconds):
     return share
 
 
+def server_floor(server, seconds):
+    """The server's cost for the cheapest stream a client can ask for: a
+    second of silence ahead, refilled a fifth at a time, at the server's
+    own rate and at the songs' 44.1 kHz. What no game can go below."""
+    floor = {}
+    for rate in (48000, 44100):
+        reference = subprocess.Popen(['pacat', f'--rate={rate}', '--latency-msec=1000', '--process-time-msec=200',
+                                      '/dev/zero'], env=dict(os.environ, **server.env))
+        time.sleep(3)
+        pids = server.pids()
+        before, woken = sum(process_ns(p) for p in pids), sum(wakes(p) for p in pids)
+        time.sleep(seconds)
+        floor[rate] = (100.0 * (sum(process_ns(p) for p in pids) - before) / 1e9 / seconds,
+                       (sum(wakes(p) for p in pids) - woken) / seconds)
+        reference.terminate()
+        reference.wait()
+    return floor
+
+
 class MonitorCapture:
     """The null sink's monitor recorded into a file: what the server mixed,
     as a sound card would play it. Recording keeps the sink awake."""
@@ -877,11 +896,15 @@ def main():
     else:
         server = SoundServer(args.sound, work)
         try:
+            floor = server_floor(server, args.window)
             each(lambda l: served_session(games[l], themes[l][0], server, x11, args), f'through {args.sound}')
             each(lambda l: served_latency_running(games[l], themes[l][2], server, x11, args),
                  'effects with music playing')
         finally:
             server.stop()
+        for rate, (share, woken) in floor.items():
+            print(f'  the server alone, one stream of silence at {rate} Hz, a second ahead: '
+                  f'{share:.2f} % of a core, {woken:.0f} wakes a second', flush=True)
         if args.only_sound:
             report(results, labels, args)
             shutil.rmtree(work, ignore_errors=True)
