@@ -22,9 +22,24 @@ constexpr int MusicRefillMs = 200;
 // chooses their refills.
 constexpr int EffectLatencyMs = 20;
 
-void signalLoop(pa_context *, void *loop)
+// A server that does not answer within this is taken for none: the game
+// starts with SDL's device rather than hang.
+constexpr pa_usec_t ConnectPatience = 2 * PA_USEC_PER_SEC;
+
+struct Connecting {
+    pa_threaded_mainloop *loop;
+    bool timedOut = false;
+};
+
+void signalLoop(pa_context *, void *connecting)
 {
-    pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop *>(loop), 0);
+    pa_threaded_mainloop_signal(static_cast<Connecting *>(connecting)->loop, 0);
+}
+
+void giveUp(pa_mainloop_api *, pa_time_event *, const struct timeval *, void *connecting)
+{
+    static_cast<Connecting *>(connecting)->timedOut = true;
+    pa_threaded_mainloop_signal(static_cast<Connecting *>(connecting)->loop, 0);
 }
 
 } // namespace
@@ -46,17 +61,24 @@ std::unique_ptr<PulseAudio> PulseAudio::connect(const QString &musicRenderer)
     audio->m_context = pa_context_new(pa_threaded_mainloop_get_api(audio->m_loop), name.constData());
     if (!audio->m_context)
         return nullptr;
-    pa_context_set_state_callback(audio->m_context, &signalLoop, audio->m_loop);
+    Connecting connecting{audio->m_loop};
+    pa_context_set_state_callback(audio->m_context, &signalLoop, &connecting);
     // A desktop without a server gets SDL's device, not a server started for it.
-    if (pa_context_connect(audio->m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0
-        || pa_threaded_mainloop_start(audio->m_loop) < 0)
+    if (pa_context_connect(audio->m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
+        return nullptr;
+    pa_time_event *patience = pa_context_rttime_new(audio->m_context, pa_rtclock_now() + ConnectPatience, &giveUp,
+                                                    &connecting);
+    if (pa_threaded_mainloop_start(audio->m_loop) < 0)
         return nullptr;
     pa_context_state_t state;
     {
         Lock lock(*audio);
-        while ((state = pa_context_get_state(audio->m_context)) != PA_CONTEXT_READY && PA_CONTEXT_IS_GOOD(state))
+        while ((state = pa_context_get_state(audio->m_context)) != PA_CONTEXT_READY && PA_CONTEXT_IS_GOOD(state)
+               && !connecting.timedOut)
             pa_threaded_mainloop_wait(audio->m_loop);
         pa_context_set_state_callback(audio->m_context, nullptr, nullptr);
+        if (patience)
+            pa_threaded_mainloop_get_api(audio->m_loop)->time_free(patience);
     }
     if (state != PA_CONTEXT_READY)
         return nullptr;
