@@ -1,4 +1,5 @@
 #include "PulseAudio.h"
+#include "DefaultEffect.h"
 #include "WaveFile.h"
 
 #include "game/RegularFile.h"

@@ -1,4 +1,5 @@
 #include "SdlAudio.h"
+#include "DefaultEffect.h"
 #include "WaveFile.h"
 
 #include "game/RegularFile.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QByteArray>
-#include <QtGlobal>
-
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 namespace zand {
@@ -17,10 +17,13 @@ inline bool isWaveFile(const void *data, std::size_t size)
     return size >= 12 && std::memcmp(bytes, "RIFF", 4) == 0 && std::memcmp(bytes + 8, "WAVE", 4) == 0;
 }
 
-// A short two-note chime, played when an effect's file is missing or unreadable.
-QByteArray defaultEffectImage();
-
 // The loudest of these 16-bit samples, as a magnitude up to full scale.
-int peakOf(const qint16 *samples, std::size_t count);
+inline int peakOf(const std::int16_t *samples, std::size_t count)
+{
+    int peak = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        peak = std::max(peak, std::abs(int(samples[i])));
+    return std::min(peak, 32767);
+}
 
 } // namespace zand

@@ -320,7 +320,11 @@ class MonitorCapture:
         self.file = Capture(path)
         self.proc = subprocess.Popen(['parec', '-d', 'null.monitor', '--format=s16le', '--rate=44100', '--channels=2',
                                       '--latency-msec=5', path], env=dict(os.environ, **server.env))
-        time.sleep(0.5)
+        # A sink woken for the recording starts it late: nothing counts
+        # until a second has been recorded.
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline and self.file.size() < BYTES_PER_SECOND:
+            time.sleep(0.05)
 
     def stop(self):
         self.proc.terminate()
@@ -829,6 +833,10 @@ def report(results, labels, args):
     print(f"\n{'':{width}}  {'goal':>15}  " + '  '.join(f'{l:>10}' for l in labels) + '  verdict')
     for name, goal, values, verdict in rows:
         print(f'{name:{width}}  {goal:>15}  ' + '  '.join(f'{v:>10}' for v in values) + f'  {verdict}')
+    for key in ('effect latency (ms)', 'effect latency, music playing (ms)'):
+        for l in labels:
+            if results[l].get(key):
+                print(f'{key}, {l}, press by press: ' + ' '.join(fmt(v) for v in results[l][key]))
     if args.sound != 'disk':
         print(f'\n(sound through {args.sound}; latency = key to the first loud sample at the null sink\'s '
               'monitor, which the recording keeps awake)')

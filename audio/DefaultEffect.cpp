@@ -1,8 +1,7 @@
-#include "WaveFile.h"
+#include "DefaultEffect.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <numbers>
 #include <vector>
 
@@ -62,14 +61,6 @@ QByteArray defaultEffectImage()
         }
     }
     return monoWaveImage(samples, Rate);
-}
-
-int peakOf(const qint16 *samples, std::size_t count)
-{
-    int peak = 0;
-    for (std::size_t i = 0; i < count; ++i)
-        peak = std::max(peak, std::abs(int(samples[i])));
-    return std::min(peak, 32767);
 }
 
 } // namespace zand
