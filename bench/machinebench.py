@@ -294,21 +294,23 @@ def server_window(game, server, seconds):
 
 
 def server_floor(server, seconds):
-    """The server's cost for the cheapest stream a client can ask for: a
-    second of silence ahead, refilled a fifth at a time, at the server's
-    own rate and at the songs' 44.1 kHz. What no game can go below."""
+    """The server's cost with no client, and for the cheapest stream a
+    client can ask for: a second of silence ahead, refilled a fifth at a
+    time, at the server's own rate and at the songs' 44.1 kHz. What no game
+    can go below."""
     floor = {}
-    for rate in (48000, 44100):
+    for rate in (None, 48000, 44100):
         reference = subprocess.Popen(['pacat', f'--rate={rate}', '--latency-msec=1000', '--process-time-msec=200',
-                                      '/dev/zero'], env=dict(os.environ, **server.env))
-        time.sleep(3)
+                                      '/dev/zero'], env=dict(os.environ, **server.env)) if rate else None
+        time.sleep(3 if rate else 7)  # without a stream, time for the sink to suspend
         pids = server.pids()
         before, woken = sum(process_ns(p) for p in pids), sum(wakes(p) for p in pids)
         time.sleep(seconds)
         floor[rate] = (100.0 * (sum(process_ns(p) for p in pids) - before) / 1e9 / seconds,
                        (sum(wakes(p) for p in pids) - woken) / seconds)
-        reference.terminate()
-        reference.wait()
+        if reference:
+            reference.terminate()
+            reference.wait()
     return floor
 
 
@@ -911,8 +913,8 @@ def main():
         finally:
             server.stop()
         for rate, (share, woken) in floor.items():
-            print(f'  the server alone, one stream of silence at {rate} Hz, a second ahead: '
-                  f'{share:.2f} % of a core, {woken:.0f} wakes a second', flush=True)
+            stream = f'one stream of silence at {rate} Hz, a second ahead' if rate else 'no stream'
+            print(f'  the server alone, {stream}: {share:.2f} % of a core, {woken:.0f} wakes a second', flush=True)
         if args.only_sound:
             report(results, labels, args)
             shutil.rmtree(work, ignore_errors=True)
