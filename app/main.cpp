@@ -6,7 +6,7 @@
 #include "platform/Browser.h"
 #include "platform/EventClock.h"
 #include "platform/HelpWindow.h"
-#include "audio/SdlAudio.h"
+#include "audio/AudioSystem.h"
 #include "platform/SignalWatcher.h"
 #include "platform/SingleGame.h"
 
@@ -45,9 +45,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    SdlAudio audio(Startup::musicRenderer());
-    SdlSoundOutput sound(audio);
-    SdlMusicOutput music(audio);
+    AudioSystem audio(Startup::musicRenderer());
     EventClock clock;
     DesktopBrowser browser;
     const QString appPath = exe.absolutePath() + QDir::separator();
@@ -56,7 +54,7 @@ int main(int argc, char *argv[])
     files.appPath = appPath;
     HelpWindow help(browser, WebPages::address(WebPages::GamesPage, files));
 
-    MainWindow window(Platform{clock, sound, music, help, browser, appPath, exe.fileName(), savedGame});
+    MainWindow window(Platform{clock, audio.sound(), audio.music(), help, browser, appPath, exe.fileName(), savedGame});
     window.show();
     QObject::connect(&single, &SingleGame::comeForward, &window, &MainWindow::comeForward);
     // A plain kill, Ctrl+C or a closed terminal ends the game as its close

@@ -1,6 +1,9 @@
 #include "MusicCache.h"
+#include "WaveFile.h"
 
 #include <QCryptographicHash>
+#include <QDebug>
+#include <QRegularExpression>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,6 +44,53 @@ QByteArray hashOfFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
         return {};
     return hash.result().toHex();
+}
+
+const char *const PreferredSoundFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
+const char *const FallbackSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
+
+bool isSoundFont(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(12);
+    return head.size() == 12 && head.startsWith("RIFF") && head.mid(8) == "sfbk";
+}
+
+// Returns the soundfonts that the songs are played with, in SDL_SOUNDFONTS'
+// order when it names any, else the General MIDI soundfont of Debian.
+QStringList findSoundFonts()
+{
+    const QString fromEnvironment = qEnvironmentVariable("SDL_SOUNDFONTS");
+    QStringList candidates;
+    if (!fromEnvironment.isEmpty())
+        candidates = fromEnvironment.split(QRegularExpression(QStringLiteral("[:;]")), Qt::SkipEmptyParts);
+    else
+        candidates = {QString::fromLatin1(PreferredSoundFont), QString::fromLatin1(FallbackSoundFont)};
+
+    QStringList usable;
+    for (const QString &path : std::as_const(candidates)) {
+        if (isSoundFont(path))
+            usable.append(path);
+    }
+    // Of the built-in places one is enough; both name the same file on Debian.
+    if (fromEnvironment.isEmpty() && !usable.isEmpty())
+        return {usable.first()};
+    return usable;
+}
+
+// The loudest sample of a whole song, read a block at a time.
+int songPeak(const QString &wave)
+{
+    QFile file(wave);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(44))
+        return 32767;
+    int peak = 0;
+    QByteArray block(1 << 16, Qt::Uninitialized);
+    for (qint64 got; (got = file.read(block.data(), block.size())) > 0;)
+        peak = std::max(peak, peakOf(reinterpret_cast<const qint16 *>(block.constData()), std::size_t(got) / 2));
+    return peak;
 }
 
 quint32 littleEndian(const QByteArray &bytes, int at, int size)
@@ -111,6 +161,21 @@ bool MusicCache::stop(std::chrono::milliseconds patience)
         kill(m_rendering, SIGTERM);
     m_wake.notify_one();
     return m_stopped.wait_for(guard, patience, [this] { return m_workerDone; });
+}
+
+QStringList MusicCache::usableSoundFonts(const QString &renderer)
+{
+    const QStringList fonts = findSoundFonts();
+    if (fonts.isEmpty()) {
+        qWarning().noquote() << QStringLiteral("Music is off: no General MIDI soundfont found "
+                                               "(install fluid-soundfont-gm or set SDL_SOUNDFONTS).");
+        return {};
+    }
+    if (!QFileInfo(renderer).isExecutable()) {
+        qWarning().noquote() << QStringLiteral("Music is off: the music renderer %1 is missing.").arg(renderer);
+        return {};
+    }
+    return fonts;
 }
 
 QString MusicCache::directory()
@@ -204,16 +269,18 @@ MusicCache::Track MusicCache::make(const QString &midiPath)
     if (isWholeSong(wave)) {
         // Used again: the last to be cleared away.
         kept.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
-        return {wave, QString()};
+        return {wave, QString(), songPeak(wave)};
     }
     // Whatever is there in its place goes; the renderer writes it anew.
     if (QFileInfo(wave).isSymLink() || QFileInfo(wave).isFile())
         kept.remove();
     if (!QDir().mkpath(m_directory))
         return {QString(), QStringLiteral("cannot be stored: %1 cannot be made").arg(m_directory)};
-    const Track track = render(midiPath, wave);
-    if (!track.wave.isEmpty())
+    Track track = render(midiPath, wave);
+    if (!track.wave.isEmpty()) {
+        track.peak = songPeak(wave);
         trim();
+    }
     return track;
 }
 

@@ -30,6 +30,7 @@ public:
     struct Track {
         QString wave;  // the synthesised song; empty when it cannot be played
         QString error; // why it cannot, in a few words after the file's name
+        int peak = 32767; // its loudest sample, for the headroom effects need over it
     };
 
     MusicCache(const QString &renderer, const QStringList &soundFonts);
@@ -51,6 +52,12 @@ public:
     // answer (a stalled network mount), and the cache must then be left to
     // it, never destroyed, for the game to end.
     bool stop(std::chrono::milliseconds patience = std::chrono::milliseconds(1500));
+
+    // The soundfonts the songs are synthesised with, in SDL_SOUNDFONTS' order
+    // when it names any, else the General MIDI soundfont of Debian. Empty,
+    // with the reason on standard error, when none is usable or the renderer
+    // is missing: the music is off then.
+    static QStringList usableSoundFonts(const QString &renderer);
 
     // $XDG_CACHE_HOME/zandslots, else ~/.cache/zandslots.
     static QString directory();

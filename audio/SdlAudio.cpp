@@ -1,10 +1,10 @@
 #include "SdlAudio.h"
 
+#include "Headroom.h"
+#include "MusicCache.h"
+
 #include <QCoreApplication>
 #include <QDebug>
-#include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
 
 #include <atomic>
 
@@ -22,40 +22,6 @@ constexpr int Channels = 2;
 // sound. The device rests whenever nothing sounds, so the short buffer costs
 // only while music plays.
 constexpr int BufferFrames = 512;
-
-const char *const PreferredSoundFont = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
-const char *const FallbackSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
-
-bool isSoundFont(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(12);
-    return head.size() == 12 && head.startsWith("RIFF") && head.mid(8) == "sfbk";
-}
-
-// Returns the soundfonts that the songs are played with, in SDL_SOUNDFONTS'
-// order when it names any, else the General MIDI soundfont of Debian.
-QStringList findSoundFonts()
-{
-    const QString fromEnvironment = qEnvironmentVariable("SDL_SOUNDFONTS");
-    QStringList candidates;
-    if (!fromEnvironment.isEmpty())
-        candidates = fromEnvironment.split(QRegularExpression(QStringLiteral("[:;]")), Qt::SkipEmptyParts);
-    else
-        candidates = {QString::fromLatin1(PreferredSoundFont), QString::fromLatin1(FallbackSoundFont)};
-
-    QStringList usable;
-    for (const QString &path : std::as_const(candidates)) {
-        if (isSoundFont(path))
-            usable.append(path);
-    }
-    // Of the built-in places one is enough; both name the same file on Debian.
-    if (fromEnvironment.isEmpty() && !usable.isEmpty())
-        return {usable.first()};
-    return usable;
-}
 
 std::atomic<SdlAudio *> activeAudio{nullptr};
 
@@ -117,14 +83,7 @@ SdlAudio::SdlAudio(const QString &musicRenderer)
     Mix_ChannelFinished(&SdlAudio::channelFinished);
     restIfSilent();
 
-    m_soundFonts = findSoundFonts();
-    if (m_soundFonts.isEmpty()) {
-        reportSilence(QStringLiteral("Music is off: no General MIDI soundfont found "
-                                     "(install fluid-soundfont-gm or set SDL_SOUNDFONTS)."));
-    } else if (!QFileInfo(m_renderer).isExecutable()) {
-        reportSilence(QStringLiteral("Music is off: the music renderer %1 is missing.").arg(m_renderer));
-        m_soundFonts.clear();
-    }
+    m_soundFonts = MusicCache::usableSoundFonts(m_renderer);
 }
 
 SdlAudio::~SdlAudio()
@@ -169,11 +128,26 @@ void SdlAudio::restIfSilent()
     m_resting = true;
 }
 
+void SdlAudio::duckMusic(int effectPeak)
+{
+    Mix_VolumeMusic(int(m_musicVolume * musicGainUnder(effectPeak, m_musicPeak)));
+}
+
+void SdlAudio::setMusicVolume(int percent)
+{
+    m_musicVolume = MIX_MAX_VOLUME * std::clamp(percent, 0, 100) / 100;
+    if (m_available)
+        Mix_VolumeMusic(m_musicVolume);
+}
+
 // Called on the device's thread when an effect has played out, or inside
 // SDL_mixer on ours when one is cut off.
 void SdlAudio::channelFinished(int)
 {
-    if (SdlAudio *self = activeAudio.load())
+    // The music alone is as loud as the player set it.
+    SdlAudio *self = activeAudio.load();
+    Mix_VolumeMusic(self ? self->m_musicVolume.load() : MIX_MAX_VOLUME);
+    if (self)
         QMetaObject::invokeMethod(&self->m_mainThread, [self] { self->restIfSilent(); }, Qt::QueuedConnection);
 }
 

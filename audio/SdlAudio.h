@@ -57,14 +57,25 @@ public:
     void wake();
     void restIfSilent();
 
+    // Effects and music sum without clipping: while an effect of this peak
+    // sounds, the music plays just soft enough (see Headroom.h).
+    void setMusicPeak(int peak) { m_musicPeak = peak; }
+    void duckMusic(int effectPeak);
+    // The player's music level, 0 to 100; the headroom softens it further.
+    void setMusicVolume(int percent);
+    unsigned device() const { return m_device; }
+
 private:
     static void channelFinished(int channel);
 
     bool m_available = false;
+    // Read on the device's thread when an effect ends.
+    std::atomic<int> m_musicVolume{MIX_MAX_VOLUME};
     QStringList m_soundFonts;
     QString m_renderer;
     unsigned m_device = 0; // SDL's number for the device SDL_mixer opened
     bool m_resting = false;
+    std::atomic<int> m_musicPeak{0};
     QObject m_mainThread; // receives the ends of effects
 };
 

@@ -117,6 +117,7 @@ void SdlMusicOutput::start(int serial)
     // SDL_mixer reads the wave file as it plays: the song is never all in memory.
     MixMusicPtr music(Mix_LoadMUS(QFile::encodeName(track->wave).constData()));
     m_audio.wake();
+    m_audio.setMusicPeak(track->peak);
     m_soundingSerial = serial;
     if (!music || Mix_PlayMusic(music.get(), 0) != 0) {
         m_soundingSerial = 0;
@@ -157,8 +158,7 @@ void SdlMusicOutput::close()
 void SdlMusicOutput::setVolume(int percent)
 {
     // SDL_mixer keeps the music's volume from one song to the next.
-    if (m_audio.available())
-        Mix_VolumeMusic(MIX_MAX_VOLUME * std::clamp(percent, 0, 100) / 100);
+    m_audio.setMusicVolume(percent);
 }
 
 // Called on SDL's audio thread, or inside Mix_HaltMusic on ours.

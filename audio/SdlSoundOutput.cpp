@@ -1,4 +1,5 @@
 #include "SdlAudio.h"
+#include "DefaultEffect.h"
 #include "WaveFile.h"
 
 #include "game/RegularFile.h"
@@ -8,8 +9,6 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 
 namespace zand {
 
@@ -19,58 +18,6 @@ constexpr int EffectChannel = 0;
 // The game plays two sounds from memory; a few more entries only guard
 // against a caller that hands over a fresh buffer each time.
 constexpr std::size_t MemoryCacheSize = 8;
-
-void appendLittleEndian(QByteArray &out, quint32 value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.append(char((value >> (8 * i)) & 0xFF));
-}
-
-QByteArray monoWaveImage(const std::vector<qint16> &samples, int rate)
-{
-    const auto dataBytes = quint32(samples.size() * sizeof(qint16));
-    QByteArray image("RIFF");
-    appendLittleEndian(image, 36 + dataBytes, 4);
-    image.append("WAVEfmt ");
-    appendLittleEndian(image, 16, 4); // format chunk size
-    appendLittleEndian(image, 1, 2); // PCM
-    appendLittleEndian(image, 1, 2); // mono
-    appendLittleEndian(image, quint32(rate), 4);
-    appendLittleEndian(image, quint32(rate) * 2, 4);
-    appendLittleEndian(image, 2, 2); // bytes per frame
-    appendLittleEndian(image, 16, 2); // bits per sample
-    image.append("data");
-    appendLittleEndian(image, dataBytes, 4);
-    for (qint16 sample : samples)
-        appendLittleEndian(image, quint16(sample), 2);
-    return image;
-}
-
-// The sound heard when an effect file is missing or unreadable: a short
-// two-note chime, a fifth apart, so the player still hears that something
-// happened.
-QByteArray defaultSoundImage()
-{
-    constexpr int Rate = 44100;
-    struct Note {
-        double frequency;
-        double seconds;
-    };
-    constexpr Note Notes[] = {{987.77, 0.060}, {1318.51, 0.090}}; // B5, then E6
-    std::vector<qint16> samples;
-    for (const Note &note : Notes) {
-        const int count = int(note.seconds * Rate);
-        for (int i = 0; i < count; ++i) {
-            const double t = double(i) / Rate;
-            // A 3 ms rise and a fall to silence keep the notes free of clicks.
-            const double envelope = std::min(1.0, t / 0.003) * std::exp(-t * 30.0) * (1.0 - double(i) / count);
-            const double phase = 2.0 * std::numbers::pi * note.frequency * t;
-            const double value = std::sin(phase) + 0.25 * std::sin(2.0 * phase);
-            samples.push_back(qint16(std::lround(value / 1.25 * envelope * 0.5 * 32767.0)));
-        }
-    }
-    return monoWaveImage(samples, Rate);
-}
 
 // No effect of a slot machine comes near this.
 constexpr qint64 MaxEffectBytes = 32 << 20;
@@ -89,7 +36,7 @@ SdlSoundOutput::SdlSoundOutput(SdlAudio &audio)
     , m_available(audio.available())
 {
     if (m_available)
-        m_defaultSound.reset(decode(defaultSoundImage()));
+        m_defaultSound.reset(decode(defaultEffectImage()));
 }
 
 SdlSoundOutput::~SdlSoundOutput()
@@ -159,7 +106,12 @@ void SdlSoundOutput::start(Mix_Chunk *chunk)
     if (!chunk)
         return;
     m_audio.wake();
+    // The music softens in the same mix that starts the effect: the device
+    // mixes nothing in between.
+    SDL_LockAudioDevice(m_audio.device());
     Mix_PlayChannel(EffectChannel, chunk, 0);
+    m_audio.duckMusic(peakOf(reinterpret_cast<const qint16 *>(chunk->abuf), chunk->alen / sizeof(qint16)));
+    SDL_UnlockAudioDevice(m_audio.device());
 }
 
 } // namespace zand

@@ -190,6 +190,234 @@ def cpu_window(pid, seconds, others=()):
 def process_ns(pid):
     return sum(ns for _, ns in threads(pid).values())
 
+# ---------------------------------------------------------------- sound server
+
+
+class SoundServer:
+    """A real sound server, PulseAudio or PipeWire with its pulse server, run
+    as our own processes under a folder of its own: a null sink that
+    suspends when idle, no system daemon. What a player's desktop runs."""
+
+    def __init__(self, kind, work):
+        self.kind = kind
+        self.dir = tempfile.mkdtemp(dir=work, prefix=f'{kind}-')
+        os.chmod(self.dir, 0o700)
+        self.procs, self.bus = [], None
+        env = dict(os.environ, HOME=self.dir, XDG_RUNTIME_DIR=self.dir, XDG_CONFIG_HOME=os.path.join(self.dir, 'config'))
+        log = open(os.path.join(self.dir, 'log.txt'), 'a')
+        if kind == 'pulse':
+            socket = os.path.join(self.dir, 'native')
+            self.procs.append(subprocess.Popen(
+                ['pulseaudio', '-n', '--daemonize=no', '--exit-idle-time=-1', '--use-pid-file=no',
+                 '-L', f'module-native-protocol-unix socket={socket} auth-anonymous=1',
+                 '-L', 'module-null-sink sink_name=null', '-L', 'module-suspend-on-idle timeout=1'],
+                env=env, stdout=log, stderr=log))
+        else:
+            bus = subprocess.run(['dbus-launch', '--sh-syntax'], env=env, capture_output=True, text=True).stdout
+            self.bus = int(re.search(r"DBUS_SESSION_BUS_PID=(\d+)", bus).group(1))
+            env['DBUS_SESSION_BUS_ADDRESS'] = re.search(r"DBUS_SESSION_BUS_ADDRESS='([^']*)'", bus).group(1)
+            for program in ('pipewire', 'wireplumber', 'pipewire-pulse'):
+                self.procs.append(subprocess.Popen([program], env=env, stdout=log, stderr=log))
+                time.sleep(1)
+            socket = os.path.join(self.dir, 'pulse', 'native')
+        self.env = {'PULSE_SERVER': f'unix:{socket}'}
+        for _ in range(50):
+            if self.pactl('info').returncode == 0:
+                break
+            time.sleep(0.2)
+        if kind == 'pipewire':
+            self.pactl('load-module', 'module-null-sink', 'sink_name=null')
+            self.pactl('set-default-sink', 'null')
+
+    def pactl(self, *args):
+        return subprocess.run(['pactl', *args], env=dict(os.environ, **self.env), capture_output=True, text=True)
+
+    def pids(self):
+        return [p.pid for p in self.procs]
+
+    def sink_state(self):
+        for line in self.pactl('list', 'short', 'sinks').stdout.splitlines():
+            fields = line.split()
+            if len(fields) > 1 and fields[1] == 'null':
+                return fields[-1]
+        return '?'
+
+    def stop(self):
+        for p in reversed(self.procs):
+            p.terminate()
+            try:
+                p.wait(5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+        if self.bus:
+            os.kill(self.bus, signal.SIGTERM)
+
+
+def wakes(pid):
+    """Times any thread of the process was put on a CPU so far."""
+    total = 0
+    try:
+        for tid in os.listdir(f'/proc/{pid}/task'):
+            try:
+                with open(f'/proc/{pid}/task/{tid}/status') as f:
+                    total += sum(int(line.split()[1]) for line in f if 'ctxt_switches' in line)
+            except OSError:
+                pass
+    except OSError:
+        pass
+    return total
+
+
+def server_window(game, server, seconds):
+    """The game's and the server's share of one core and their wakes a
+    second, and how much of the window the null sink was suspended."""
+    pids = server.pids()
+    before = threads(game.pid), {p: process_ns(p) for p in pids}, wakes(game.pid), sum(wakes(p) for p in pids)
+    suspended, samples, end = 0, 0, time.monotonic() + seconds
+    while time.monotonic() < end:
+        time.sleep(min(1.0, max(0.0, end - time.monotonic())))
+        suspended += server.sink_state() == 'SUSPENDED'
+        samples += 1
+    after = threads(game.pid)
+    share = {'game thread': 0, 'audio thread': 0, 'other threads': 0}
+    for tid, (name, ns) in after.items():
+        group = 'game thread' if tid == game.pid else \
+            'audio thread' if name.startswith(('SDLAudio', 'threaded-ml')) else 'other threads'
+        share[group] += 100.0 * (ns - before[0].get(tid, (name, 0))[1]) / 1e9 / seconds
+    share['process'] = sum(share.values())
+    share['sound server'] = sum(100.0 * (process_ns(p) - before[1][p]) / 1e9 / seconds for p in pids)
+    share['game + server'] = share['process'] + share['sound server']
+    share['game wakes/s'] = (wakes(game.pid) - before[2]) / seconds
+    share['server wakes/s'] = (sum(wakes(p) for p in pids) - before[3]) / seconds
+    share['sink suspended (%)'] = 100.0 * suspended / max(1, samples)
+    return share
+
+
+def server_floor(server, seconds):
+    """The server's cost with no client, and for the cheapest stream a
+    client can ask for: a second of silence ahead, refilled a fifth at a
+    time, at the server's own rate and at the songs' 44.1 kHz. What no game
+    can go below."""
+    floor = {}
+    for rate in (None, 48000, 44100):
+        reference = subprocess.Popen(['pacat', f'--rate={rate}', '--latency-msec=1000', '--process-time-msec=200',
+                                      '/dev/zero'], env=dict(os.environ, **server.env)) if rate else None
+        time.sleep(3 if rate else 7)  # without a stream, time for the sink to suspend
+        pids = server.pids()
+        before, woken = sum(process_ns(p) for p in pids), sum(wakes(p) for p in pids)
+        time.sleep(seconds)
+        floor[rate] = (100.0 * (sum(process_ns(p) for p in pids) - before) / 1e9 / seconds,
+                       (sum(wakes(p) for p in pids) - woken) / seconds)
+        if reference:
+            reference.terminate()
+            reference.wait()
+    return floor
+
+
+class MonitorCapture:
+    """The null sink's monitor recorded into a file: what the server mixed,
+    as a sound card would play it. Recording keeps the sink awake."""
+
+    def __init__(self, server, path):
+        self.file = Capture(path)
+        self.proc = subprocess.Popen(['parec', '-d', 'null.monitor', '--format=s16le', '--rate=44100', '--channels=2',
+                                      '--latency-msec=5', path], env=dict(os.environ, **server.env))
+        # A sink woken for the recording starts it late: nothing counts
+        # until a second has been recorded.
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline and self.file.size() < BYTES_PER_SECOND:
+            time.sleep(0.05)
+
+    def stop(self):
+        self.proc.terminate()
+        self.proc.wait()
+
+    def gaps(self, start):
+        """Runs of digital silence longer than 10 ms inside the music recorded
+        from byte `start`: the music ran dry. Returns their count and the
+        longest in ms."""
+        with open(self.file.path, 'rb') as f:
+            f.seek(start & ~3)
+            samples = array.array('h')
+            data = f.read()
+            samples.frombytes(data[:len(data) & ~3])
+        frames = [samples[i] | samples[i + 1] for i in range(0, len(samples) - 1, 2)]
+        runs, run = [], 0
+        first = next((i for i, v in enumerate(frames) if v), len(frames))
+        last = len(frames) - next((i for i, v in enumerate(reversed(frames)) if v), len(frames))
+        for v in frames[first:last]:
+            if v == 0:
+                run += 1
+            else:
+                if run > 441:
+                    runs.append(run)
+                run = 0
+        return len(runs), 1000.0 * max(runs, default=0) / 44100
+
+    def clipped(self, start):
+        with open(self.file.path, 'rb') as f:
+            f.seek(start & ~1)
+            samples = array.array('h')
+            data = f.read()
+            samples.frombytes(data[:len(data) & ~1])
+        return sum(1 for v in samples if v >= 32767 or v <= -32767)
+
+
+def served_session(game, directory, server, x11, args):
+    """Through the sound server: idle with music on and off (the server's
+    cost beside the game's, the sink suspended or not), effects from a
+    resting game, clipping of effects over music, underruns under load."""
+    r = {}
+    capture = MonitorCapture(server, os.path.join(game.home, f'{server.kind}-start.raw'))
+    launched = time.monotonic()
+    r['first frame (ms)'] = first_frame(game, directory, None, x11, server)
+    while time.monotonic() < launched + 90 and not (capture.file.size() and capture.file.loudest(
+            max(0, capture.file.size() - BYTES_PER_SECOND)) > AUDIBLE):
+        time.sleep(0.1)
+    capture.stop()
+    time.sleep(3)
+    r['idle, music on'] = server_window(game, server, args.window)
+    game.toggle_music()
+    time.sleep(7)  # the game's streams rest, then the sink (PipeWire waits 5 s)
+    r['idle, music off'] = server_window(game, server, args.window)
+
+    capture = MonitorCapture(server, os.path.join(game.home, f'{server.kind}-monitor.raw'))
+    r['effect latency (ms)'] = effect_latencies(capture.file, x11, args, 0)
+    game.toggle_music()  # music on again
+    time.sleep(2)
+    start = capture.file.size()
+    for press in range(args.presses):
+        x11.key('b')
+        time.sleep(0.4)
+        if press % 3 == 2:
+            x11.key('space')
+            time.sleep(2.5)
+    r['clipped samples, effects over music'] = capture.clipped(start)
+    r['peak memory (MB)'] = status(game.pid, 'VmHWM')
+
+    hogs = [subprocess.Popen([sys.executable, '-c', 'while True: pass']) for _ in range(2)]
+    time.sleep(0.5)
+    start = capture.file.size()
+    time.sleep(args.load_seconds)
+    for hog in hogs:
+        hog.kill()
+        hog.wait()
+    r['underruns under load'], r['longest gap in the sound under load (ms)'] = capture.gaps(start)
+    capture.stop()
+    game.stop()
+    return r
+
+
+def served_latency_running(game, directory, server, x11, args):
+    """Effects while the music plays a silent song, heard at the monitor."""
+    game.start(directory, None, server)
+    time.sleep(6)
+    capture = MonitorCapture(server, os.path.join(game.home, f'{server.kind}-silent.raw'))
+    latencies = effect_latencies(capture.file, x11, args, 0)
+    capture.stop()
+    game.stop()
+    return {'effect latency, music playing (ms)': latencies}
+
 # ---------------------------------------------------------------- sound file
 
 
@@ -318,16 +546,20 @@ class Game:
         os.makedirs(self.home, exist_ok=True)
         self.proc = None
 
-    def start(self, directory, capture):
-        self.launch(directory, capture)
+    def start(self, directory, capture, server=None):
+        self.launch(directory, capture, server)
         return self.attach()
 
-    def launch(self, directory, capture):
-        env = dict(os.environ, SDL_AUDIODRIVER='disk', SDL_DISKAUDIOFILE=capture.path, LD_PRELOAD=UNBUFFERED,
-                   XDG_CONFIG_HOME=os.path.join(self.home, 'config'),
+    def launch(self, directory, capture, server=None):
+        # With a sound server the game finds it as on a desktop; SDL, where
+        # it is used, talks to it too.
+        sound = dict(server.env, SDL_AUDIODRIVER='pulseaudio') if server else \
+            dict(SDL_AUDIODRIVER='disk', SDL_DISKAUDIOFILE=capture.path, LD_PRELOAD=UNBUFFERED)
+        env = dict(os.environ, **sound, XDG_CONFIG_HOME=os.path.join(self.home, 'config'),
                    XDG_CACHE_HOME=os.path.join(self.home, 'cache'), QT_QPA_PLATFORM='xcb')
         env.pop('SDL_SOUNDFONTS', None)
-        self.capture = capture
+        if not server:
+            env.pop('PULSE_SERVER', None)
         self.proc = subprocess.Popen([os.path.join(directory, 'zandslots')], env=env,
                                      stdout=subprocess.DEVNULL, stderr=open(os.path.join(self.home, 'stderr.txt'), 'a'))
         self.pid = self.proc.pid
@@ -383,12 +615,12 @@ def cold_start(game, directory, capture):
     return result
 
 
-def first_frame(game, directory, capture, x11):
+def first_frame(game, directory, capture, x11, server=None):
     """From launch to the machine on the screen: the row through the middle
     of the screen shows the machine's many colours instead of one."""
     middle = x11.x.XDisplayHeight(x11.dpy, 0) // 2
     launched = time.monotonic()
-    game.launch(directory, capture)
+    game.launch(directory, capture, server)
     shown = None
     while time.monotonic() < launched + 30 and game.proc.poll() is None:
         if x11.colours_across(middle) >= 16:
@@ -556,9 +788,23 @@ def report(results, labels, args):
     row('peak memory, game, empty cache (MB)', '<= 80', get('game peak, empty cache (MB)'), lambda v: v <= 80)
     row('all songs made, empty cache (s)', '', get('all songs made, empty cache (s)'))
     for state in ('idle, music on', 'idle, music off'):
-        row(f'{state}: process (% of a core)', '<= 0.5', get(state, 'process'), lambda v: v <= 0.5, 2)
-        for part in ('game thread', 'audio thread', 'other threads', 'X server'):
-            row(f'    {part}', '', get(state, part), digits=2)
+        if args.sound == 'disk':
+            row(f'{state}: process (% of a core)', '<= 0.5', get(state, 'process'), lambda v: v <= 0.5, 2)
+        else:
+            goal = 0.5 if state.endswith('on') else 0.3
+            row(f'{state}: game + server (% of a core)', '<= 0.5' if goal == 0.5 else '',
+                get(state, 'game + server'), (lambda v: v <= 0.5) if goal == 0.5 else None, 2)
+            row(f'    game (% of a core)', f'<= {goal}', get(state, 'process'), lambda v, g=goal: v <= g, 2)
+        for part in ('game thread', 'audio thread', 'other threads', 'X server', 'sound server'):
+            if any(v is not None for v in get(state, part)):
+                row(f'    {part}', '', get(state, part), digits=2)
+        for part, digits in (('game wakes/s', 0), ('server wakes/s', 0), ('sink suspended (%)', 0)):
+            if any(v is not None for v in get(state, part)):
+                row(f'    {part}', '100' if part.startswith('sink') and state.endswith('off') else '',
+                    get(state, part), (lambda v: v >= 90) if part.startswith('sink') and state.endswith('off') else None,
+                    digits)
+    if args.sound != 'disk':
+        row('clipped samples, effects over music', '0', get('clipped samples, effects over music'), lambda v: v == 0, 0)
     lat = [results[l].get('effect latency (ms)') or [] for l in labels]
     row('device buffer (frames)', '', get('device buffer (frames)'), digits=0)
     row('effect latency, median (ms)', '', [median(v) for v in lat])
@@ -589,6 +835,13 @@ def report(results, labels, args):
     print(f"\n{'':{width}}  {'goal':>15}  " + '  '.join(f'{l:>10}' for l in labels) + '  verdict')
     for name, goal, values, verdict in rows:
         print(f'{name:{width}}  {goal:>15}  ' + '  '.join(f'{v:>10}' for v in values) + f'  {verdict}')
+    for key in ('effect latency (ms)', 'effect latency, music playing (ms)'):
+        for l in labels:
+            if results[l].get(key):
+                print(f'{key}, {l}, press by press: ' + ' '.join(fmt(v) for v in results[l][key]))
+    if args.sound != 'disk':
+        print(f'\n(sound through {args.sound}; latency = key to the first loud sample at the null sink\'s '
+              'monitor, which the recording keeps awake)')
     if len(labels) == 2:
         print('\n(verdict: the first build; latency = key to the device buffer holding the first loud sample, '
               'as it is written, plus one device buffer playing ahead of it)')
@@ -607,6 +860,10 @@ def main():
     parser.add_argument('--bench-spins', type=int, default=20)
     parser.add_argument('--growth-spins', type=int, default=0,
                         help='also play this many spins, watching the memory (2000 take 40 minutes a build)')
+    parser.add_argument('--sound', choices=('disk', 'pulse', 'pipewire'), default='disk',
+                        help='disk: SDL writes the sound to a file (the default); pulse, pipewire: a real sound '
+                             'server started for the run, the game as on a desktop')
+    parser.add_argument('--only-sound', action='store_true', help='with --sound: leave out the spin benchmarks')
     parser.add_argument('--smoke', action='store_true',
                         help='every phase, as briefly as it goes: that the benchmark runs, no figures to keep')
     args = parser.parse_args()
@@ -640,9 +897,29 @@ def main():
 
     capture = lambda l, what: Capture(os.path.join(work, l, f'{what}.raw'))
     each(lambda l: cold_start(games[l], themes[l][0], capture(l, 'cold')), 'start with an empty cache')
-    each(lambda l: session(games[l], themes[l][0], capture(l, 'session'), x11, args, xserver), 'idle, latency, spins, load')
-    each(lambda l: latency_running(games[l], themes[l][2], capture(l, 'silent'), x11, args), 'effects with music playing')
-    each(lambda l: track_changes(games[l], themes[l][1], capture(l, 'short'), x11, args), 'track changes')
+    if args.sound == 'disk':
+        each(lambda l: session(games[l], themes[l][0], capture(l, 'session'), x11, args, xserver),
+             'idle, latency, spins, load')
+        each(lambda l: latency_running(games[l], themes[l][2], capture(l, 'silent'), x11, args),
+             'effects with music playing')
+        each(lambda l: track_changes(games[l], themes[l][1], capture(l, 'short'), x11, args), 'track changes')
+    else:
+        server = SoundServer(args.sound, work)
+        try:
+            floor = server_floor(server, args.window)
+            each(lambda l: served_session(games[l], themes[l][0], server, x11, args), f'through {args.sound}')
+            each(lambda l: served_latency_running(games[l], themes[l][2], server, x11, args),
+                 'effects with music playing')
+        finally:
+            server.stop()
+        for rate, (share, woken) in floor.items():
+            stream = f'one stream of silence at {rate} Hz, a second ahead' if rate else 'no stream'
+            print(f'  the server alone, {stream}: {share:.2f} % of a core, {woken:.0f} wakes a second', flush=True)
+        if args.only_sound:
+            report(results, labels, args)
+            shutil.rmtree(work, ignore_errors=True)
+            return
+        each(lambda l: track_changes(games[l], themes[l][1], capture(l, 'short'), x11, args), 'track changes')
 
     def spins(l, loaded):
         prefix = 'loaded spin' if loaded else 'spin'

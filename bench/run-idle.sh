@@ -3,15 +3,20 @@
 # driver: memory, idle processor time with the music on and off, effect
 # latency with the device resting and with music playing, underruns on a
 # loaded machine, how long a track change holds the game's thread, and spin
-# times; each figure beside its goal.
+# times; each figure beside its goal. With --sound pulse or --sound pipewire
+# the sound goes through a real sound server that the run starts as its own
+# processes (a null sink that suspends when idle): the server's processor
+# time and wakes beside the game's, whether the sink rests, effect latency,
+# clipping and underruns heard at the sink's monitor.
 #
 #   bench/run-idle.sh [--build DIR] [--baseline DIR] [--screen WxH] [more, see --help]
 #
 # --baseline DIR: another build directory (e.g. the main branch built aside),
 # measured in the same run, taking turns with this one phase by phase.
 # --smoke: every phase as briefly as it goes (CTest's machine_bench_smoke).
-# Needs: xvfb xauth xdotool openbox python3 (Debian packages) and the build's
-# bench/libzand_unbuffered.so. Takes about six minutes per build with the
+# Needs: xvfb xauth xdotool openbox python3 and for --sound pulseaudio-utils
+# with pulseaudio, or pipewire pipewire-pulse wireplumber dbus-x11 (Debian
+# packages), and the build's bench/libzand_unbuffered.so. Takes about six minutes per build with the
 # default windows of 30 s.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -34,7 +34,7 @@ namespace {
 constexpr qint64 BytesPerSecond = 44100 * 2 * 2;
 constexpr int Audible = 300; // sample value that no silent stream reaches
 
-QByteArray toneWave(double seconds)
+QByteArray toneWave(double seconds, int amplitude = 12000)
 {
     const quint32 frames = quint32(seconds * 22050);
     QByteArray wave;
@@ -47,7 +47,7 @@ QByteArray toneWave(double seconds)
     out.writeRawData("data", 4);
     out << quint32(2 * frames);
     for (quint32 i = 0; i < frames; ++i)
-        out << qint16(12000 * std::sin(2 * std::numbers::pi * 660 * i / 22050.0));
+        out << qint16(amplitude * std::sin(2 * std::numbers::pi * 660 * i / 22050.0));
     return wave;
 }
 
@@ -94,6 +94,20 @@ struct Capture {
         const auto *samples = reinterpret_cast<const qint16 *>(bytes.constData());
         const auto *loud = std::find_if(samples, samples + bytes.size() / 2, [](qint16 s) { return std::abs(s) > Audible; });
         return loud == samples + bytes.size() / 2 ? -1 : from + 2 * (loud - samples);
+    }
+
+    // The loudest sample at or after `from`.
+    int loudest(qint64 from) const
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly) || !file.seek(from & ~qint64(1)))
+            return 0;
+        const QByteArray bytes = file.readAll();
+        const auto *samples = reinterpret_cast<const qint16 *>(bytes.constData());
+        int peak = 0;
+        for (qsizetype i = 0; i < bytes.size() / 2; ++i)
+            peak = std::max(peak, std::abs(int(samples[i])));
+        return peak;
     }
 
     // Waits for audible sound after `from`; returns how much audio came before it, in ms, or -1.
@@ -234,6 +248,26 @@ private Q_SLOTS:
         m_music->close();
         QTest::qWait(50);
         QCOMPARE(m_endings, QList<Ending>{Ending::Successful});
+    }
+
+    // Summed, an effect near full scale and the music would clip: the music
+    // softens under the effect instead, which keeps its own loudness.
+    void anEffectOverMusicNeverClips()
+    {
+        if (!m_midi)
+            QSKIP("needs the General MIDI soundfont of fluid-soundfont-gm");
+        const qint64 before = m_capture.size();
+        QVERIFY(m_music->open(path("long.mid"), nullptr));
+        m_music->play();
+        QTRY_VERIFY_WITH_TIMEOUT(m_capture.firstAudible(before) >= 0, 10000);
+        QTest::qWait(300);
+        const qint64 over = m_capture.size();
+        m_sound->playMemory(toneWave(0.5, 32000));
+        QTRY_VERIFY(!m_sound->isPlaying());
+        const int peak = m_capture.loudest(over);
+        m_music->close();
+        QTRY_COMPARE(m_endings, QList<Ending>{Ending::Aborted});
+        QVERIFY2(peak < 32767 && peak > 31000, qPrintable(QString::number(peak)));
     }
 
     void stoppingAPlayIsNeverSuccessful()
