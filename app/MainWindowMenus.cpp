@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu and the commands behind it.
 #include "MainWindow.h"
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Zantek Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measures the real game (build/game/zandslots) the way a player's desktop runs
 it: a window under Xvfb with a window manager, keys pressed through XTest, and
 SDL's disk audio driver, so the mixing and the music synthesis really happen.

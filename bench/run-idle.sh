@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zantek Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the real game under Xvfb with a window manager and SDL's disk audio
 # driver: memory, idle processor time with the music on and off, effect
 # latency with the device resting and with music playing, underruns on a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays spins on the real clock and the real sound output, with the whole
 // machine drawn offscreen, and tells how long each spin took against its
 // 47 ticks of 25 ms and how much processor time the game spent, spinning and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loaded into the game by the machine benchmark (LD_PRELOAD): SDL's disk
 // audio driver writes its file through stdio, whose buffer would hold one
 // device buffer back and release two at once. Unbuffered, each device buffer

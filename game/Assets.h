@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The names of the files the game is built with: the built-in pictures that

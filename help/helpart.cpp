@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zand_helpart: cuts the manual's pictures from the game's built-in art.
 //
 //   zand_helpart ART_DIR SCREENSHOT OUT_DIR

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Zantek Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the manual: the template with its odds section filled in by
 # zand_odds. cmake -DODDS=... -DTEMPLATE=... -DOUTPUT=... -P make_manual.cmake
 execute_process(COMMAND ${ODDS} --html OUTPUT_VARIABLE odds RESULT_VARIABLE result)

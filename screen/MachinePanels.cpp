@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The machine's lights, buttons and panels: each drawn on its own, lit or
 // dark, whenever its owner changes it.
 #include "MachineView.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology finds on the machine: its buttons and displays
 // in the accessibility tree, their state and values following the game. The
 // platform here has no reader to tell changes to; the desktop test hears them.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Autoplay on the real window: the run spins the last bet through the
 // player's controls, ends for each reason of its plan, gives way to the
 // player, and keeps the books as a player's own spins do.

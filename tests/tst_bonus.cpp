@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bonus screen: choosing a safe by mouse or key, the opening frames, the
 // prize written over the safe, the pay-out when the screen closes by itself,
 // a replacement picture, and the bonus game reached from a line of Bonus.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Borrowing credits and paying them back: the bank's rule, the dialog's
 // clicks, messages and balances, and the way back to the machine.
 #include "GameFixture.h"

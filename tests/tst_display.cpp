@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The machine on the screen's own pixels, whatever the desktop's scaling:
 // the layout, the symbol sheet and the digits follow the device pixels and
 // their density, the canvas is shown pixel for pixel, a wide screen shows the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help in the game: F1 in its windows and dialogs, the Help menu, the logo
 // chip and a desktop without a browser.
 #include "GameFixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's help window on the real manual: topics, pictures, links within
 // and out of it, a missing manual, and help asked for from inside a modal dialog.
 #include "GameMain.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game in the desktop's language: the menus and windows of German,
 // French and Spanish desktops in their own words, with room for them; an
 // English or plain desktop sees the game's English texts, byte for byte.

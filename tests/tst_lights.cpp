@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The idle machine's lights: attract pattern, blinking Spin button, badge,
 // glass panels, winning lines and the animated Wild.
 #include "GameFixture.h"

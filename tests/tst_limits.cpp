@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A saved game may bring any 32-bit values: played through a spin, a win, a
 // bonus game and a nudge, the books hold at their limits and the bonus meter
 // shows only what it can. Built with the undefined-behaviour sanitizer, none

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of a turn, played on the machine alone: no window, no clock.
 #include "game/Machine.h"
 #include "game/Prizes.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A restless player on the real window, driven by a fixed seed: presses on
 // and off the zones (also while the reels turn), keys, menu commands, every
 // modal window answered at random, nudges and bonus screens, and now and then

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing the machine through its window: bets, spins, paylines, the
 // count-up, nudges and closing in the middle of it all.
 #include "GameFixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fairness of the reels: every stop equally likely on every reel, the reels
 // independent of each other and of the spin before, and the random source
 // they draw from uniform over its whole range.

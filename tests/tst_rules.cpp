@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's rules that need no window: scaling, strips, the pay table, the
 // count-up, the bonus prizes, the playlist and the start-up names.
 #include "game/Config.h"

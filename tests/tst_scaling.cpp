@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows beside the machine look alike at every desktop scaling: each is
 // drawn on a screen of the same size in the window system's pixels at 100 %
 // (the run that keeps the pictures) and at 125, 150 and 200 % (the runs that

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The machine on the canvas: displays, reels, masked lights, the bonus meter
 // and the whole machine inside the window, read back pixel by pixel.
 #include "GameFixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays through the real device, mixer and music renderer on SDL's "disk"
 // audio driver, which writes the mixed stream to a file, and listens to that
 // file. Songs are synthesised into a cache directory of the test's own.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game is never lost to an ending it did not choose: a stop signal
 // closes it as the close box does, with the spin in flight settled and the
 // game saved, and every settled spin and nudge is on disk at once, which is

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows beside the machine that only show the game: the statistics,
 // the payoff chart and the version box, each opened from the menu bar.
 #include "GameFixture.h"

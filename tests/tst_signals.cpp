@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program, started as the desktop starts it, ends normally on a
 // stop signal and leaves its game saved, also when the disk takes no more;
 // started twice for one saved game, it plays it once.

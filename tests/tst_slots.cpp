@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eight saved-game slots behind File > Open Game and File > Save Game:
 // what the panels show, saving, opening, cancelling, the keyboard and help,
 // and a configuration directory that cannot be written.

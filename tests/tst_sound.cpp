@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The machine's sounds: when each effect is heard, what Options > Sound
 // silences, and the background music's playlist through the music timer,
 // the spin, Options > Music and a player that fails.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting and ending the game: the settings file, the theme's pictures,
 // the reel art for the screen, the window, and the game kept between runs.
 #include "GameFixture.h"

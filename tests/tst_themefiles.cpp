@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a theme ships beside the executable and the game must not trust: its
 // pictures, whole or damaged or forged, and its settings file.
 #include "game/Config.h"

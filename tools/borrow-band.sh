@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zantek Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Opens the Borrow dialog on a real X desktop (xvfb and openbox) at 100, 125
 # and 200 %, on screens of the same size in the desktop's pixels, and compares
 # the share of pure black in the dialog with the 100 % one: a part of the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zantek Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of the game on a virtual screen, under a window manager:
 #   tools/screenshot.sh 1024x768 shot.png [dpi] [game]
 # The dpi is handed to the desktop as Xft.dpi, so 120 scales by 1.25, 144 by

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's music renderer: synthesises one MIDI song into a wave file in a
 // process of its own, so the soundfont's samples never burden the game.
 //

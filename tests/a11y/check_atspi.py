@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Zantek Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the machine from the accessibility bus and the keyboard alone: the
 # tree holds the machine's named buttons and values, a spin from the keyboard
 # changes the Credits the tree reports and tells the outcome, and the slot

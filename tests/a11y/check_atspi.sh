@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 Zantek Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the game on an X server of its own with the accessibility bus and
 # checks it from the bus (check_atspi.py). Skips (77) where the desktop's
 # pieces are not installed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a theme picture: decoded whole and opaque within the limits,
 // or refused with a reason, and every decoded byte goes back to the budget.
 #include "platform/Jpeg.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any file, then one section written into it: what is written reads back,
 // the rest of the file keeps its bytes, and writing it again changes nothing.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any file as the saved game: every slot loads within its bounds, and saving
 // the game in progress brings it back while the eight named games stay.
 #include "FuzzDir.h"

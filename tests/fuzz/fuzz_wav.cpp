@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a theme's sound effect, read the way the game reads one: a
 // wave file goes to the mixer, which decodes it and converts it to the
 // device's format, or refuses it.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zantek Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package in a temporary folder and checks its control data
 # and contents: the libraries it links and the font and soundfont it uses are
 # declared, and the program, desktop entry and data are in it.

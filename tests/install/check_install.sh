@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zantek Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game into a temporary root, as a package does, checks that
 # everything lands where the desktop looks for it, then starts the installed
 # program offscreen and checks that it takes its sounds, music and manual

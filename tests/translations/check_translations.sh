@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Zantek Games
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every text the game shows through tr() is translated in every language,
 # and no translation is left over from a text the game no longer shows.
 set -eu

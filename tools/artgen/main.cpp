@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the built-in pictures of Zandor Slots into a directory:
 //     zand_artgen OUTDIR
 #include "artset.h"

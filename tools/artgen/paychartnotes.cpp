@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notes beside the pay column of the payoff chart: each a small glass
 // with a picture from the machine on the left and a few words beside it.
 #include "bonus.h"

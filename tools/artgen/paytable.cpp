@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pay glass at the left of the cabinet: three of a kind and their pays.
 #include "cabinet.h"
 

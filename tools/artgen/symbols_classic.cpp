@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The everyday symbols: BAR, horseshoe, grapes and cherries.
 #include "paint.h"
 #include "symbolparts.h"

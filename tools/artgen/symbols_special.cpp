@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Bonus emblem and the three frames of the Wild.
 #include "paint.h"
 #include "symbolparts.h"

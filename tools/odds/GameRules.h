@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The one place where the odds tool reaches into the game: the machine that

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zand_odds: the odds of Zandor Slots, worked out from the game's own rules.
 //
 //   zand_odds [--html] [--spins N]

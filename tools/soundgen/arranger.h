@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A song is written as sections of chords and melody lines over grooves;
 // the arranger turns it into a General MIDI file with a lead, a counter
 // voice, chord comping, bass, pad and drums.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The short mechanical effects. Each is built from a low thump for weight,
 // a handful of damped modes for the material and a filtered noise transient
 // for the contact itself.

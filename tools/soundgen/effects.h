@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's six sound effects, each finished (faded and normalised) and
 // ready to encode.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // General MIDI numbers used by the songs (programs are 0-based).
 #pragma once
 

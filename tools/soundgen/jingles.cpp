@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two musical effects: the welcome chime and the win fanfare. Both are
 // in C major so they sit well against any of the background songs' endings.
 #include "effects.h"

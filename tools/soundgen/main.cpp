@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zand_soundgen OUTDIR: writes the game's sound effects and background
 // songs. The output depends on nothing but this source, so the build can
 // regenerate it at will.

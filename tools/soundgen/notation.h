@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compact text notation the songs are written in.
 //
 // Melody line: whitespace-separated tokens.

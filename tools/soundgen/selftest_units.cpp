@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the building blocks: the note notation, the MIDI writer and the
 // arranger's swing, bass, voicing, transposition and ending rules.
 #include "arranger.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the generator into a temporary directory and checks the files the
 // game will load: well-formed WAV and MIDI, lengths in range, the song
 // layout, and that two runs give identical bytes. Prints a one-line dump

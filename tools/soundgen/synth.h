@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small synthesis toolkit for the game's sound effects: everything works on
 // plain float sample blocks at one fixed rate, so effects are just sums of
 // shaped building blocks.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finishing and encoding of the effects as 16-bit PCM RIFF/WAVE files.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the contract between the pictures and the game that draws them:
 // sizes, faces, masks, black areas and seamless swaps.
 #include "artset.h"

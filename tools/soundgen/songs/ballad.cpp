@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Midnight Payout: a slow late-night ballad in E-flat. Soprano sax over
 // Rhodes arpeggios held on the sustain pedal, fretless bass and soft
 // brushes; the French horn sings the last A an octave down.

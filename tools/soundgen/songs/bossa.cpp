@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sunset Bossa: a laid-back bossa nova in D minor. Flute melody over nylon
 // guitar, the classic root-fifth bass and side-stick clave; the clarinet
 // takes the tune in the middle.

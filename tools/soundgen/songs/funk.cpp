@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cherry Funk: a bright A-mixolydian funk groove. Alto sax lead, clavinet
 // sixteenths, slap bass and a brass section that answers the sax, then
 // takes over the tune.

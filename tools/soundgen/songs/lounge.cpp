@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Velvet Lounge: a relaxed medium swing in F. Vibraphone states an AABA
 // tune over piano, walking bass and brushes; the tenor sax takes the second
 // chorus before both play the last A together.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zantek Games
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Jackpot Lights: bright casino pop in C with a trumpet hook, syncopated
 // electric piano and four-on-the-floor choruses. The last chorus steps up
 // a whole tone to D for the finish.
