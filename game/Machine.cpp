@@ -217,13 +217,8 @@ Borrowing::Outcome Machine::borrow(Borrowing::Mode mode, int amount)
 
 void Machine::newGame()
 {
+    // A fresh record holds the starting balances; a new game adds its nudges.
     GameRecord fresh;
-    fresh.bonusPts = 0;
-    fresh.totalBets = 0;
-    fresh.credits = 1000;
-    fresh.borrowed = 1000;
-    fresh.spins = 0;
-    fresh.bonusWon = 0;
     fresh.nudges = 6;
     restore(fresh);
     // A new game chosen before the start-up was over opens the controls.
