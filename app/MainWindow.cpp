@@ -9,6 +9,7 @@
 #include "app/WindowFit.h"
 #include "bonus/BonusScreen.h"
 #include "game/Prizes.h"
+#include "game/History.h"
 #include "game/SavedGame.h"
 #include "game/Settings.h"
 #include "game/Scale.h"
@@ -31,7 +32,7 @@
 #include <QScreen>
 
 #include <cstdio>
-
+#include <utility>
 
 namespace zand {
 
@@ -116,6 +117,14 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
         Settings::pathBeside(m_savedGames->filePath(), m_config.exeBaseName));
     m_platform.sound.setVolume(m_settings->effectsVolume());
     m_music->setVolume(m_settings->musicVolume());
+    m_history = std::make_unique<History>(
+        History::pathBeside(m_savedGames->filePath(), m_config.exeBaseName));
+    m_history->load(m_machine.state().spins);
+    if (m_history->points().empty()) {
+        const GameState &s = m_machine.state();
+        m_history->begin({s.spins, s.credits, s.borrowed, 0, false});
+    }
+    keepHistory();
     // The desktop session may end without closing the window first.
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::saveForSessionEnd);
 
@@ -193,7 +202,7 @@ void MainWindow::startAutoplay()
     if (m_machine.busy())
         return;
     if (!m_autoplay->start(m_autoplayPlan))
-        showInformation(QStringLiteral("Autoplay spins the last bet again: place a bet first."));
+        showInformation(tr("Autoplay spins the last bet again: place a bet first."));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -293,6 +302,25 @@ void MainWindow::showError(const QString &text)
 void MainWindow::showInformation(const QString &text)
 {
     QMessageBox::information(this, Config::applicationTitle(), text);
+}
+
+void MainWindow::keepHistory()
+{
+    connect(&m_machine, &Machine::phaseChanged, this, [this](Machine::Phase phase) {
+        if (phase == Machine::Phase::Bonus)
+            m_bonusThisTurn = true;
+    });
+    // A spin's point, and a nudge's win added to it.
+    connect(&m_machine, &Machine::turnEnded, this, [this](int won) {
+        const GameState &s = m_machine.state();
+        m_history->record({s.spins, s.credits, s.borrowed, won, std::exchange(m_bonusThisTurn, false)});
+    });
+}
+
+void MainWindow::restartHistory()
+{
+    const GameState &s = m_machine.state();
+    m_history->restart({s.spins, s.credits, s.borrowed, 0, false});
 }
 
 } // namespace zand

@@ -23,6 +23,7 @@ class Autoplay;
 class BonusScreen;
 class Canvas;
 class Controls;
+class History;
 class LeverPull;
 class Lights;
 class MachineAccessibility;
@@ -93,6 +94,8 @@ private:
     void dismissModalWindows();
     void showError(const QString &text);
     void showInformation(const QString &text);
+    void keepHistory();
+    void restartHistory();
 
     Platform m_platform;
     Config m_config;
@@ -116,6 +119,7 @@ private:
     AutoplayPlan m_autoplayPlan;
     std::unique_ptr<SavedGameFile> m_savedGames;
     std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<History> m_history;
     std::unique_ptr<WindowFit> m_windowFit;
     std::unique_ptr<BonusScreen> m_bonusScreen;
     QTimer m_startUpTimer; // fires once, 250 ms after the window opens
@@ -126,6 +130,7 @@ private:
     bool m_closeWaiting = false;
     bool m_unattended = false;
     bool m_saveFailureShown = false;
+    bool m_bonusThisTurn = false; // for the history's point of the turn
     int m_busy = 0;
 };
 

@@ -16,6 +16,7 @@
 #include "dialogs/StatisticsDialog.h"
 #include "dialogs/VolumeDialog.h"
 #include "audio/SoundBoard.h"
+#include "game/History.h"
 #include "game/Settings.h"
 #include "game/WebPages.h"
 #include "platform/Browser.h"
@@ -95,6 +96,7 @@ void MainWindow::createMenus()
 void MainWindow::newGame()
 {
     m_machine.newGame();
+    restartHistory();
 }
 
 void MainWindow::openGame()
@@ -112,8 +114,10 @@ void MainWindow::runSlotDialog(SlotDialogMode mode)
     SlotDialog dialog(mode, *m_savedGames, m_machine.record(), m_config.gameTitle, m_platform.help, this);
     connect(m_controls.get(), &Controls::busyChanged, &dialog, [&] { dialog.setSlotsEnabled(m_busy == 0); });
     dialog.exec();
-    if (dialog.game() != m_machine.record())
+    if (dialog.game() != m_machine.record()) {
         m_machine.restore(dialog.game());
+        restartHistory();
+    }
 }
 
 void MainWindow::borrow()
@@ -124,7 +128,7 @@ void MainWindow::borrow()
 
 void MainWindow::showStatistics()
 {
-    StatisticsDialog statistics(m_machine.record(), this);
+    StatisticsDialog statistics(m_machine.record(), m_history->points(), this);
     statistics.exec();
 }
 

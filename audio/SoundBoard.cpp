@@ -8,6 +8,8 @@
 #include "game/Session.h"
 #include "audio/SoundOutput.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace zand {
@@ -23,7 +25,7 @@ bool readWhole(const QString &path, QByteArray &into, QString *error)
     if (file.state != FileContents::State::Read) {
         if (error) {
             const QString why = file.state == FileContents::State::Missing ? QStringLiteral("No such file or directory") : file.error;
-            *error = QStringLiteral("Cannot read the sound file %1: %2").arg(path, why);
+            *error = QCoreApplication::translate("zand::SoundBoard", "Cannot read the sound file %1: %2").arg(path, why);
         }
         return false;
     }

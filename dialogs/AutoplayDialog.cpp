@@ -31,7 +31,7 @@ AutoplayDialog::AutoplayDialog(const AutoplayPlan &plan, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Autoplay"));
+    setWindowTitle(tr("Autoplay"));
     setFont(DialogLook::font(10));
     auto *form = new QFormLayout(this);
 
@@ -40,24 +40,24 @@ AutoplayDialog::AutoplayDialog(const AutoplayPlan &plan, QWidget *parent)
     for (int spins : AutoplayPlan::SpinChoices)
         m_spins->addItem(QString::number(spins), spins);
     m_spins->setCurrentIndex(std::max(0, m_spins->findData(plan.spins)));
-    form->addRow(QStringLiteral("&Spins:"), m_spins);
+    form->addRow(tr("&Spins:"), m_spins);
 
-    m_onWin = new QCheckBox(QStringLiteral("Stop when a &win reaches"), this);
+    m_onWin = new QCheckBox(tr("Stop when a &win reaches"), this);
     m_onWin->setChecked(plan.winAtLeast > 0);
     m_winAtLeast = amountBox(this, plan.winAtLeast, 100);
     form->addRow(m_onWin, m_winAtLeast);
 
-    m_onBonus = new QCheckBox(QStringLiteral("Stop on a &bonus game"), this);
+    m_onBonus = new QCheckBox(tr("Stop on a &bonus game"), this);
     m_onBonus->setChecked(plan.stopOnBonus);
     form->addRow(m_onBonus);
 
-    m_onCredits = new QCheckBox(QStringLiteral("Stop when &credits fall below"), this);
+    m_onCredits = new QCheckBox(tr("Stop when &credits fall below"), this);
     m_onCredits->setChecked(plan.creditsBelow > 0);
     m_creditsBelow = amountBox(this, plan.creditsBelow, 10);
     form->addRow(m_onCredits, m_creditsBelow);
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *start = buttons->addButton(QStringLiteral("Start"), QDialogButtonBox::AcceptRole);
+    QPushButton *start = buttons->addButton(tr("Start"), QDialogButtonBox::AcceptRole);
     start->setIcon(DialogLook::glyph(DialogLook::Glyph::Ok));
     start->setDefault(true);
     QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);

@@ -3,6 +3,7 @@
 #include "StatisticsDialog.h"
 
 #include "dialogs/DialogLook.h"
+#include "dialogs/HistoryChart.h"
 #include "game/Statistics.h"
 
 #include <QLabel>
@@ -19,6 +20,8 @@ constexpr int PointSize = 10;
 constexpr int Width = 632;
 constexpr int Height = 207;
 constexpr int Gap = 8;
+// The chart sits between the figures and the button.
+constexpr int ChartX = 12, ChartY = 160, ChartRoom = 218;
 
 enum class Look { Regular, Bold, BoldRed };
 
@@ -45,7 +48,8 @@ constexpr Figure Figures[] = {
 
 } // namespace
 
-StatisticsDialog::StatisticsDialog(const GameRecord &game, QWidget *parent)
+StatisticsDialog::StatisticsDialog(const GameRecord &game, std::vector<HistoryPoint> history,
+                                   QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint)
 {
@@ -78,11 +82,13 @@ StatisticsDialog::StatisticsDialog(const GameRecord &game, QWidget *parent)
             value->move(clear, value->y());
         width = std::max(width, value->x() + value->width() + DialogLook::scaled(this, Width - 617));
     }
-    setFixedSize(width, DialogLook::scaled(this, Height));
+    setFixedSize(width, DialogLook::scaled(this, Height + ChartRoom));
+    auto *chart = new HistoryChart(std::move(history), this);
+    chart->move(DialogLook::scaled(this, ChartX), DialogLook::scaled(this, ChartY));
 
     // The button keeps to the right-hand corner.
-    QPushButton *ok = DialogLook::button(this, QRect(536, 168, 89, 33), DialogLook::Glyph::Ok,
-                                         tr("OK"));
+    QPushButton *ok = DialogLook::button(this, QRect(536, 168 + ChartRoom, 89, 33),
+                                         DialogLook::Glyph::Ok, tr("OK"));
     ok->move(ok->x() + width - DialogLook::scaled(this, Width), ok->y());
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

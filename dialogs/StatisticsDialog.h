@@ -2,7 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/History.h"
+
 #include <QDialog>
+
+#include <vector>
 
 class QLabel;
 
@@ -11,13 +15,14 @@ namespace zand {
 struct GameRecord;
 
 // "Your Game Statistics": the player's books, worked out once from the game
-// as it stands when the window opens. It changes nothing.
+// as it stands when the window opens, and below them the game's course as a
+// chart. It changes nothing.
 class StatisticsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit StatisticsDialog(const GameRecord &game, QWidget *parent = nullptr);
+    StatisticsDialog(const GameRecord &game, std::vector<HistoryPoint> history, QWidget *parent = nullptr);
 
 private:
     // Both at 96-dpi positions: a caption by its top left corner, a value by

@@ -17,12 +17,12 @@ VolumeDialog::VolumeDialog(int effects, int music, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QStringLiteral("Volume"));
+    setWindowTitle(tr("Volume"));
     setFont(DialogLook::font(10));
     auto *form = new QFormLayout(this);
-    m_effects = addSlider(QStringLiteral("&Effects:"), effects);
+    m_effects = addSlider(tr("&Effects:"), effects);
     m_effects->setObjectName(QStringLiteral("effects"));
-    m_music = addSlider(QStringLiteral("&Music:"), music);
+    m_music = addSlider(tr("&Music:"), music);
     m_music->setObjectName(QStringLiteral("music"));
     connect(m_effects, &QSlider::valueChanged, this, &VolumeDialog::effectsChanged);
     connect(m_music, &QSlider::valueChanged, this, &VolumeDialog::musicChanged);

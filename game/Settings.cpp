@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -49,7 +50,7 @@ bool Settings::setVolumes(int effects, int music, QString *error)
     if (file.status() == QSettings::NoError)
         return true;
     if (error)
-        *error = QStringLiteral("The volume could not be kept in %1.").arg(QDir::toNativeSeparators(m_path));
+        *error = QCoreApplication::translate("zand::Settings", "The volume could not be kept in %1.").arg(QDir::toNativeSeparators(m_path));
     return false;
 }
 

@@ -86,10 +86,10 @@ SingleGame::Claim SingleGame::claim()
 
 QString SingleGame::unreachableMessage() const
 {
-    return QStringLiteral("Another copy of the game is already playing the game kept in %1, but it "
-                          "does not answer.\n\nThis copy ends without touching that game, so no "
-                          "play is lost. Switch to the other copy, or end it and start the game "
-                          "again. (If no other copy runs, remove %2.)")
+    return tr("Another copy of the game is already playing the game kept in %1, but it "
+              "does not answer.\n\nThis copy ends without touching that game, so no "
+              "play is lost. Switch to the other copy, or end it and start the game "
+              "again. (If no other copy runs, remove %2.)")
         .arg(QDir::toNativeSeparators(m_savedGamePath), QDir::toNativeSeparators(m_lockPath));
 }
 

@@ -6,6 +6,7 @@
 #include "app/Controls.h"
 #include "app/MainWindow.h"
 #include "audio/MusicBox.h"
+#include "game/History.h"
 #include "game/SavedGame.h"
 #include "platform/Canvas.h"
 #include "audio/SoundBoard.h"
@@ -54,6 +55,7 @@ public:
     Lights &lights() { return *w.m_lights; }
     Controls &controls() { return *w.m_controls; }
     Autoplay &autoplay() { return *w.m_autoplay; }
+    const History &history() const { return *w.m_history; }
     MusicBox &music() { return *w.m_music; }
     Nudger &nudger() { return *w.m_nudger; }
     Payout &payout() { return *w.m_payout; }

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>zand::AutoplayDialog</name>
+    <message>
+        <source>Autoplay</source>
+        <translation>Automatik</translation>
+    </message>
+    <message>
+        <source>&amp;Spins:</source>
+        <translation>&amp;Drehungen:</translation>
+    </message>
+    <message>
+        <source>Stop when a &amp;win reaches</source>
+        <translation>Anhalten, wenn ein &amp;Gewinn erreicht</translation>
+    </message>
+    <message>
+        <source>Stop on a &amp;bonus game</source>
+        <translation>Beim &amp;Bonusspiel anhalten</translation>
+    </message>
+    <message>
+        <source>Stop when &amp;credits fall below</source>
+        <translation>Anhalten, wenn die &amp;Credits unter</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+</context>
+<context>
     <name>zand::BonusScreen</name>
     <message>
         <source>The vault</source>
@@ -150,6 +177,53 @@ oder öffnen Sie %1</translation>
     <message>
         <source>This link was not opened: the manual opens only web pages, mail addresses and the games page.</source>
         <translation>Dieser Link wurde nicht geöffnet: Das Handbuch öffnet nur Webseiten, E-Mail-Adressen und die Spieleseite.</translation>
+    </message>
+</context>
+<context>
+    <name>zand::HistoryChart</name>
+    <message>
+        <source>Credits over the spins of this game</source>
+        <translation>Credits im Verlauf dieses Spiels</translation>
+    </message>
+    <message>
+        <source>No spins yet in this game.</source>
+        <translation>In diesem Spiel wurde noch nicht gedreht.</translation>
+    </message>
+    <message>
+        <source>Spins %1 to %2: credits from %3 to %4, borrowed %5.</source>
+        <translation>Drehungen %1 bis %2: Credits von %3 auf %4, geliehen %5.</translation>
+    </message>
+    <message>
+        <source>Biggest win %1 at spin %2.</source>
+        <translation>Größter Gewinn %1 bei Drehung %2.</translation>
+    </message>
+    <message>
+        <source>The chart fills in as you spin.</source>
+        <translation>Das Diagramm füllt sich, während Sie drehen.</translation>
+    </message>
+    <message>
+        <source>Spins</source>
+        <translation>Drehungen</translation>
+    </message>
+    <message>
+        <source>Biggest win: %1</source>
+        <translation>Größter Gewinn: %1</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Credits</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>Geliehen</translation>
+    </message>
+    <message>
+        <source>Bonus game</source>
+        <translation>Bonusspiel</translation>
+    </message>
+    <message>
+        <source>Bonus games: %1.</source>
+        <translation>Bonusspiele: %1.</translation>
     </message>
 </context>
 <context>
@@ -309,12 +383,41 @@ Version:  </translation>
         <source>&amp;Autoplay...	A</source>
         <translation>A&amp;utomatik...	A</translation>
     </message>
+    <message>
+        <source>Autoplay spins the last bet again: place a bet first.</source>
+        <translation>Die Automatik dreht mit dem letzten Einsatz weiter: Setzen Sie zuerst einen Einsatz.</translation>
+    </message>
+</context>
+<context>
+    <name>zand::MusicOutput</name>
+    <message>
+        <source>Cannot open the music file %1: %2</source>
+        <translation>Die Musikdatei %1 kann nicht geöffnet werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>zand::PayoffChart</name>
     <message>
         <source>Payoff Chart</source>
         <translation>Gewinntabelle</translation>
+    </message>
+</context>
+<context>
+    <name>zand::Settings</name>
+    <message>
+        <source>The volume could not be kept in %1.</source>
+        <translation>Die Lautstärke konnte nicht in %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>zand::SingleGame</name>
+    <message>
+        <source>Another copy of the game is already playing the game kept in %1, but it does not answer.
+
+This copy ends without touching that game, so no play is lost. Switch to the other copy, or end it and start the game again. (If no other copy runs, remove %2.)</source>
+        <translation>Eine andere Kopie des Spiels spielt bereits das in %1 gespeicherte Spiel, antwortet aber nicht.
+
+Diese Kopie endet, ohne dieses Spiel anzurühren, es geht also nichts verloren. Wechseln Sie zur anderen Kopie oder beenden Sie sie und starten Sie das Spiel erneut. (Läuft keine andere Kopie, löschen Sie %2.)</translation>
     </message>
 </context>
 <context>
@@ -380,6 +483,13 @@ Version:  </translation>
     </message>
 </context>
 <context>
+    <name>zand::SoundBoard</name>
+    <message>
+        <source>Cannot read the sound file %1: %2</source>
+        <translation>Die Klangdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>zand::StatisticsDialog</name>
     <message>
         <source>Spins:</source>
@@ -420,6 +530,21 @@ Version:  </translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>zand::VolumeDialog</name>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>&amp;Effects:</source>
+        <translation>&amp;Effekte:</translation>
+    </message>
+    <message>
+        <source>&amp;Music:</source>
+        <translation>&amp;Musik:</translation>
     </message>
 </context>
 </TS>

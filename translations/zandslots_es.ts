@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>zand::AutoplayDialog</name>
+    <message>
+        <source>Autoplay</source>
+        <translation>Juego automático</translation>
+    </message>
+    <message>
+        <source>&amp;Spins:</source>
+        <translation>&amp;Tiradas:</translation>
+    </message>
+    <message>
+        <source>Stop when a &amp;win reaches</source>
+        <translation>Parar cuando un &amp;premio llegue a</translation>
+    </message>
+    <message>
+        <source>Stop on a &amp;bonus game</source>
+        <translation>Parar en un juego de &amp;bonificación</translation>
+    </message>
+    <message>
+        <source>Stop when &amp;credits fall below</source>
+        <translation>Parar cuando los &amp;créditos bajen de</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+</context>
+<context>
     <name>zand::BonusScreen</name>
     <message>
         <source>The vault</source>
@@ -150,6 +177,53 @@ o abra %1</translation>
     <message>
         <source>This link was not opened: the manual opens only web pages, mail addresses and the games page.</source>
         <translation>Este enlace no se ha abierto: el manual solo abre páginas web, direcciones de correo y la página de juegos.</translation>
+    </message>
+</context>
+<context>
+    <name>zand::HistoryChart</name>
+    <message>
+        <source>Credits over the spins of this game</source>
+        <translation>Créditos a lo largo de las tiradas de esta partida</translation>
+    </message>
+    <message>
+        <source>No spins yet in this game.</source>
+        <translation>Todavía no hay tiradas en esta partida.</translation>
+    </message>
+    <message>
+        <source>Spins %1 to %2: credits from %3 to %4, borrowed %5.</source>
+        <translation>Tiradas %1 a %2: créditos de %3 a %4, prestados %5.</translation>
+    </message>
+    <message>
+        <source>Biggest win %1 at spin %2.</source>
+        <translation>Mayor premio %1 en la tirada %2.</translation>
+    </message>
+    <message>
+        <source>The chart fills in as you spin.</source>
+        <translation>El gráfico se llena a medida que juega.</translation>
+    </message>
+    <message>
+        <source>Spins</source>
+        <translation>Tiradas</translation>
+    </message>
+    <message>
+        <source>Biggest win: %1</source>
+        <translation>Mayor premio: %1</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Créditos</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>Prestados</translation>
+    </message>
+    <message>
+        <source>Bonus game</source>
+        <translation>Juego de bonificación</translation>
+    </message>
+    <message>
+        <source>Bonus games: %1.</source>
+        <translation>Juegos de bonificación: %1.</translation>
     </message>
 </context>
 <context>
@@ -309,12 +383,41 @@ Versión:  </translation>
         <source>&amp;Autoplay...	A</source>
         <translation>Juego a&amp;utomático...	A</translation>
     </message>
+    <message>
+        <source>Autoplay spins the last bet again: place a bet first.</source>
+        <translation>El juego automático repite la última apuesta: apueste primero.</translation>
+    </message>
+</context>
+<context>
+    <name>zand::MusicOutput</name>
+    <message>
+        <source>Cannot open the music file %1: %2</source>
+        <translation>No se puede abrir el archivo de música %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>zand::PayoffChart</name>
     <message>
         <source>Payoff Chart</source>
         <translation>Tabla de premios</translation>
+    </message>
+</context>
+<context>
+    <name>zand::Settings</name>
+    <message>
+        <source>The volume could not be kept in %1.</source>
+        <translation>No se pudo guardar el volumen en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>zand::SingleGame</name>
+    <message>
+        <source>Another copy of the game is already playing the game kept in %1, but it does not answer.
+
+This copy ends without touching that game, so no play is lost. Switch to the other copy, or end it and start the game again. (If no other copy runs, remove %2.)</source>
+        <translation>Otra copia del juego ya está jugando la partida guardada en %1, pero no responde.
+
+Esta copia se cierra sin tocar esa partida, así que no se pierde nada. Cambie a la otra copia, o ciérrela y vuelva a iniciar el juego. (Si no hay otra copia en marcha, elimine %2.)</translation>
     </message>
 </context>
 <context>
@@ -380,6 +483,13 @@ Versión:  </translation>
     </message>
 </context>
 <context>
+    <name>zand::SoundBoard</name>
+    <message>
+        <source>Cannot read the sound file %1: %2</source>
+        <translation>No se puede leer el archivo de sonido %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>zand::StatisticsDialog</name>
     <message>
         <source>Spins:</source>
@@ -420,6 +530,21 @@ Versión:  </translation>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>zand::VolumeDialog</name>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>&amp;Effects:</source>
+        <translation>&amp;Efectos:</translation>
+    </message>
+    <message>
+        <source>&amp;Music:</source>
+        <translation>&amp;Música:</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>zand::AutoplayDialog</name>
+    <message>
+        <source>Autoplay</source>
+        <translation>Jeu automatique</translation>
+    </message>
+    <message>
+        <source>&amp;Spins:</source>
+        <translation>&amp;Tours :</translation>
+    </message>
+    <message>
+        <source>Stop when a &amp;win reaches</source>
+        <translation>Arrêter quand un &amp;gain atteint</translation>
+    </message>
+    <message>
+        <source>Stop on a &amp;bonus game</source>
+        <translation>Arrêter sur une partie &amp;bonus</translation>
+    </message>
+    <message>
+        <source>Stop when &amp;credits fall below</source>
+        <translation>Arrêter quand les &amp;crédits passent sous</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+</context>
+<context>
     <name>zand::BonusScreen</name>
     <message>
         <source>The vault</source>
@@ -150,6 +177,53 @@ ou ouvrez %1</translation>
     <message>
         <source>This link was not opened: the manual opens only web pages, mail addresses and the games page.</source>
         <translation>Ce lien n’a pas été ouvert&#xa0;: le manuel n’ouvre que des pages web, des adresses e-mail et la page des jeux.</translation>
+    </message>
+</context>
+<context>
+    <name>zand::HistoryChart</name>
+    <message>
+        <source>Credits over the spins of this game</source>
+        <translation>Crédits au fil des tours de cette partie</translation>
+    </message>
+    <message>
+        <source>No spins yet in this game.</source>
+        <translation>Aucun tour dans cette partie pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Spins %1 to %2: credits from %3 to %4, borrowed %5.</source>
+        <translation>Tours %1 à %2 : crédits de %3 à %4, empruntés %5.</translation>
+    </message>
+    <message>
+        <source>Biggest win %1 at spin %2.</source>
+        <translation>Plus gros gain %1 au tour %2.</translation>
+    </message>
+    <message>
+        <source>The chart fills in as you spin.</source>
+        <translation>Le graphique se remplit à mesure que vous jouez.</translation>
+    </message>
+    <message>
+        <source>Spins</source>
+        <translation>Tours</translation>
+    </message>
+    <message>
+        <source>Biggest win: %1</source>
+        <translation>Plus gros gain : %1</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Crédits</translation>
+    </message>
+    <message>
+        <source>Borrowed</source>
+        <translation>Empruntés</translation>
+    </message>
+    <message>
+        <source>Bonus game</source>
+        <translation>Partie bonus</translation>
+    </message>
+    <message>
+        <source>Bonus games: %1.</source>
+        <translation>Parties bonus : %1.</translation>
     </message>
 </context>
 <context>
@@ -309,12 +383,41 @@ Version&#xa0;:  </translation>
         <source>&amp;Autoplay...	A</source>
         <translation>Jeu a&amp;utomatique...	A</translation>
     </message>
+    <message>
+        <source>Autoplay spins the last bet again: place a bet first.</source>
+        <translation>Le jeu automatique rejoue la dernière mise : misez d’abord.</translation>
+    </message>
+</context>
+<context>
+    <name>zand::MusicOutput</name>
+    <message>
+        <source>Cannot open the music file %1: %2</source>
+        <translation>Impossible d’ouvrir le fichier de musique %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>zand::PayoffChart</name>
     <message>
         <source>Payoff Chart</source>
         <translation>Tableau des gains</translation>
+    </message>
+</context>
+<context>
+    <name>zand::Settings</name>
+    <message>
+        <source>The volume could not be kept in %1.</source>
+        <translation>Le volume n’a pas pu être enregistré dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>zand::SingleGame</name>
+    <message>
+        <source>Another copy of the game is already playing the game kept in %1, but it does not answer.
+
+This copy ends without touching that game, so no play is lost. Switch to the other copy, or end it and start the game again. (If no other copy runs, remove %2.)</source>
+        <translation>Une autre copie du jeu joue déjà la partie enregistrée dans %1, mais elle ne répond pas.
+
+Cette copie se ferme sans toucher à cette partie : rien n’est perdu. Passez à l’autre copie, ou fermez-la et relancez le jeu. (Si aucune autre copie ne tourne, supprimez %2.)</translation>
     </message>
 </context>
 <context>
@@ -380,6 +483,13 @@ Version&#xa0;:  </translation>
     </message>
 </context>
 <context>
+    <name>zand::SoundBoard</name>
+    <message>
+        <source>Cannot read the sound file %1: %2</source>
+        <translation>Impossible de lire le fichier sonore %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>zand::StatisticsDialog</name>
     <message>
         <source>Spins:</source>
@@ -420,6 +530,21 @@ Version&#xa0;:  </translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>zand::VolumeDialog</name>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>&amp;Effects:</source>
+        <translation>&amp;Effets :</translation>
+    </message>
+    <message>
+        <source>&amp;Music:</source>
+        <translation>&amp;Musique :</translation>
     </message>
 </context>
 </TS>
