@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "CachedMusicOutput.h"
 #include "SoundOutput.h"
 
 #include <QObject>
@@ -142,51 +143,33 @@ private:
     QTimer m_linger;
 };
 
-// Plays the music from the songs MusicCache synthesises, each on a stream of
-// its own that closes when the song ends or is stopped, so no stream stays
-// open while the music is off. Without a soundfont or the renderer, play()
-// ends at once with Failure, as SdlMusicOutput does.
-class PulseMusicOutput : public MusicOutput
+// Plays the music, each song from the cache on a stream of its own that
+// closes when the song ends or is stopped, so no stream stays open while the
+// music is off.
+class PulseMusicOutput final : public CachedMusicOutput
 {
 public:
     explicit PulseMusicOutput(PulseAudio &audio);
     ~PulseMusicOutput() override;
-    PulseMusicOutput(const PulseMusicOutput &) = delete;
-    PulseMusicOutput &operator=(const PulseMusicOutput &) = delete;
 
-    void prepare(const QStringList &paths) override;
-    bool open(const QString &path, QString *error) override;
-    void play() override;
-    void close() override;
     void setVolume(int percent) override;
 
 private:
     static void writeMore(pa_stream *stream, size_t bytes, void *self);
     static void drained(pa_stream *stream, int success, void *self);
     static void stateChanged(pa_stream *stream, void *self);
-    void prepared(const QString &path);
-    void start(int serial);
+    bool sound(int serial, const MusicCache::Track &track, QString *why) override;
+    int silence() override;
+    void ended() override;
     void stop();
-    void endPlaying(Ending ending);
-    void fail(int serial, const QString &why);
-    void post(int serial, Ending ending);
-    void deliver(int serial, Ending ending);
 
     PulseAudio &m_audio;
-    std::unique_ptr<MusicCache> m_cache; // null when the music is silent
-    QString m_path;
-    bool m_isOpen = false;
-    int m_lastSerial = 0;
-    int m_currentSerial = 0; // the play the game still waits for
-    int m_waitingSerial = 0; // a play waiting for its song to be synthesised
     // The song sounding: its stream, its file and its serial; shared with
     // the server's thread under the lock.
     pa_stream *m_stream = nullptr;
     std::FILE *m_file = nullptr;
     int m_soundingSerial = 0;
     bool m_draining = false;
-    QStringList m_reported;
-    QObject m_mainThread; // receives the ends of songs
 };
 
 } // namespace zand

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CachedMusicOutput.h"
 #include "SoundOutput.h"
 
 #include <QByteArray>
@@ -17,8 +18,6 @@
 #include <SDL_mixer.h>
 
 namespace zand {
-
-class MusicCache;
 
 struct MixChunkDeleter {
     void operator()(Mix_Chunk *chunk) const;
@@ -111,46 +110,26 @@ private:
     std::vector<CachedSound> m_memorySounds; // most recently used last
 };
 
-// Plays the music: each song is synthesised once, in the background, into a
-// wave file kept in the user's cache directory, and SDL_mixer streams it from
-// there. Without a device, a soundfont or the renderer, open() succeeds and
-// play() ends at once with Failure. A song that cannot be synthesised ends
-// with Failure too, reported once on standard error. Only one instance may
-// exist at a time, because SDL_mixer has a single end-of-music hook.
-class SdlMusicOutput : public MusicOutput
+// Plays the music through SDL_mixer, which streams each song's wave file from
+// the cache. Only one instance may exist at a time, because SDL_mixer has a
+// single end-of-music hook.
+class SdlMusicOutput final : public CachedMusicOutput
 {
 public:
     explicit SdlMusicOutput(SdlAudio &audio);
     ~SdlMusicOutput() override;
-    SdlMusicOutput(const SdlMusicOutput &) = delete;
-    SdlMusicOutput &operator=(const SdlMusicOutput &) = delete;
 
-    void prepare(const QStringList &paths) override;
-    bool open(const QString &path, QString *error) override;
-    void play() override;
-    void close() override;
     void setVolume(int percent) override;
 
 private:
     static void musicFinished();
-    void prepared(const QString &path);
-    void start(int serial);
-    void fail(int serial, const QString &why);
-    void endPlaying(Ending ending);
-    void post(int serial, Ending ending);
-    void deliver(int serial, Ending ending);
+    bool sound(int serial, const MusicCache::Track &track, QString *why) override;
+    int silence() override;
+    void ended() override;
 
     SdlAudio &m_audio;
-    std::unique_ptr<MusicCache> m_cache; // null when the music is silent
-    QString m_path;                      // the open song, empty when none
-    bool m_isOpen = false;
     MixMusicPtr m_music;                  // the song's wave file, as the mixer plays it
-    int m_lastSerial = 0;
-    int m_currentSerial = 0;              // the play the game still waits for, main thread only
-    int m_waitingSerial = 0;              // a play waiting for its song to be synthesised
     std::atomic<int> m_soundingSerial{0}; // the play the mixer is sounding
-    QStringList m_reported;               // songs already reported as unplayable
-    QObject m_mainThread;                 // receives the end notifications
 };
 
 } // namespace zand
