@@ -20,6 +20,13 @@ namespace {
 constexpr int Width = 608, Height = 210;
 constexpr int Left = 64, Right = 14, Top = 26, Bottom = 24;
 constexpr int Steps = 4; // lines across the chart
+constexpr std::int64_t MinSpan = 100;
+
+// The multiple of `step` at or below `value`.
+std::int64_t floorTo(std::int64_t value, std::int64_t step)
+{
+    return value >= 0 ? value / step * step : -((-value + step - 1) / step) * step;
+}
 
 // A round step for the value scale: 1, 2 or 5 times a power of ten.
 std::int64_t roundStep(std::int64_t span)
@@ -44,14 +51,21 @@ HistoryChart::HistoryChart(std::vector<HistoryPoint> points, QWidget *parent)
     if (!m_points.empty()) {
         m_firstSpin = m_points.front().spin;
         m_lastSpin = std::max(m_points.back().spin, m_firstSpin + 1);
-        std::int64_t low = 0, high = 0;
+        // The scale fits the game's range, at least MinSpan wide, so that a
+        // run of small wins shows without looking like a fortune.
+        std::int64_t low = m_points.front().credits, high = low;
         for (const HistoryPoint &p : m_points) {
             low = std::min<std::int64_t>({low, p.credits, p.borrowed});
             high = std::max<std::int64_t>({high, p.credits, p.borrowed});
         }
+        if (high - low < MinSpan) {
+            const std::int64_t middle = (low + high) / 2;
+            low = middle - MinSpan / 2;
+            high = low + MinSpan;
+        }
         m_step = roundStep(high - low);
-        m_low = low >= 0 ? 0 : -((-low + m_step - 1) / m_step) * m_step;
-        m_high = std::max(m_low + m_step, ((high + m_step - 1) / m_step) * m_step);
+        m_low = floorTo(low, m_step);
+        m_high = std::max(m_low + m_step, -floorTo(-high, m_step));
         m_best = biggestWin(m_points);
     }
     describe();
