@@ -22,6 +22,12 @@ constexpr int Left = 64, Right = 14, Top = 26, Bottom = 24;
 constexpr int Steps = 4; // lines across the chart
 constexpr std::int64_t MinSpan = 100;
 
+// A figure as the statistics show it, without their column's padding.
+QString count(std::int64_t value)
+{
+    return formatCount(value).trimmed();
+}
+
 // The multiple of `step` at or below `value`.
 std::int64_t floorTo(std::int64_t value, std::int64_t step)
 {
@@ -95,13 +101,13 @@ void HistoryChart::describe()
     const int bonusGames = int(std::count_if(m_points.begin(), m_points.end(),
                                              [](const HistoryPoint &p) { return p.bonus; }));
     QString text = tr("Spins %1 to %2: credits from %3 to %4, borrowed %5.")
-                       .arg(formatCount(m_firstSpin), formatCount(m_points.back().spin),
-                            formatCount(m_points.front().credits), formatCount(m_points.back().credits),
-                            formatCount(m_points.back().borrowed));
+                       .arg(count(m_firstSpin), count(m_points.back().spin),
+                            count(m_points.front().credits), count(m_points.back().credits),
+                            count(m_points.back().borrowed));
     if (m_best >= 0)
-        text += u' ' + tr("Biggest win %1 at spin %2.").arg(formatCount(m_points[m_best].won),
-                                                            formatCount(m_points[m_best].spin));
-    text += u' ' + tr("Bonus games: %1.").arg(formatCount(bonusGames));
+        text += u' ' + tr("Biggest win %1 at spin %2.").arg(count(m_points[m_best].won),
+                                                            count(m_points[m_best].spin));
+    text += u' ' + tr("Bonus games: %1.").arg(count(bonusGames));
     setAccessibleDescription(text);
 }
 
@@ -129,13 +135,13 @@ void HistoryChart::paintEvent(QPaintEvent *)
         painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         painter.setPen(ink);
         painter.drawText(QRectF(0, y - area.height(), area.left() - pad, 2 * area.height()),
-                         Qt::AlignRight | Qt::AlignVCenter, formatCount(v));
+                         Qt::AlignRight | Qt::AlignVCenter, count(v));
     }
     // The spins along the bottom: the first and the last.
     const QRectF below(area.left(), area.bottom() + pad / 2, area.width(), height() - area.bottom());
-    painter.drawText(below, Qt::AlignLeft | Qt::AlignTop, formatCount(m_firstSpin));
+    painter.drawText(below, Qt::AlignLeft | Qt::AlignTop, count(m_firstSpin));
     painter.drawText(below, Qt::AlignHCenter | Qt::AlignTop, tr("Spins"));
-    painter.drawText(below, Qt::AlignRight | Qt::AlignTop, formatCount(m_points.back().spin));
+    painter.drawText(below, Qt::AlignRight | Qt::AlignTop, count(m_points.back().spin));
 
     const auto line = [&](int HistoryPoint::*value, const QColor &colour) {
         QPainterPath path(position(m_points.front().spin, m_points.front().*value));
@@ -164,7 +170,7 @@ void HistoryChart::paintEvent(QPaintEvent *)
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(ink, DialogLook::scaled(this, 2)));
         painter.drawEllipse(at, mark + 2, mark + 2);
-        const QString label = tr("Biggest win: %1").arg(formatCount(p.won));
+        const QString label = tr("Biggest win: %1").arg(count(p.won));
         const int w = painter.fontMetrics().horizontalAdvance(label);
         // The label stays inside the chart, on whichever side has room.
         const double x = at.x() + w + 3 * mark < area.right() ? at.x() + 2 * mark : at.x() - 2 * mark - w;
