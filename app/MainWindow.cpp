@@ -201,7 +201,7 @@ void MainWindow::startAutoplay()
 {
     if (m_machine.busy())
         return;
-    if (!m_autoplay->start(m_autoplayPlan))
+    if (!m_autoplay->start(m_settings->autoplayPlan()))
         showInformation(tr("Autoplay spins the last bet again: place a bet first."));
 }
 

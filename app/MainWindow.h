@@ -3,7 +3,6 @@
 #pragma once
 
 #include "app/Platform.h"
-#include "game/AutoplayPlan.h"
 #include "game/Config.h"
 #include "game/Machine.h"
 #include "game/Session.h"
@@ -116,7 +115,6 @@ private:
     std::unique_ptr<Controls> m_controls;
     std::unique_ptr<MachineAccessibility> m_accessibility;
     std::unique_ptr<Autoplay> m_autoplay;
-    AutoplayPlan m_autoplayPlan;
     std::unique_ptr<SavedGameFile> m_savedGames;
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<History> m_history;

@@ -146,10 +146,13 @@ void MainWindow::chooseVolume()
 
 void MainWindow::chooseAutoplay()
 {
-    AutoplayDialog dialog(m_autoplayPlan, this);
+    AutoplayDialog dialog(m_settings->autoplayPlan(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_autoplayPlan = dialog.plan();
+    // The run starts even when its choices cannot be kept for the next.
+    QString error;
+    if (!m_settings->setAutoplayPlan(dialog.plan(), &error))
+        showError(error);
     startAutoplay();
 }
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "game/AutoplayPlan.h"
+
 #include <QString>
 
 namespace zand {
@@ -27,10 +29,17 @@ public:
     // Keeps both levels; false with *error filled when they cannot be written.
     bool setVolumes(int effects, int music, QString *error);
 
+    // The choices of the last autoplay run, for the next one and the A key.
+    const AutoplayPlan &autoplayPlan() const { return m_autoplayPlan; }
+    bool setAutoplayPlan(const AutoplayPlan &plan, QString *error);
+
 private:
+    bool write() const;
+
     QString m_path;
     int m_effectsVolume = FullVolume;
     int m_musicVolume = FullVolume;
+    AutoplayPlan m_autoplayPlan;
 };
 
 } // namespace zand

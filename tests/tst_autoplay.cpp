@@ -8,10 +8,14 @@
 #include "SpinSeeds.h"
 
 #include "app/Autoplay.h"
+#include "dialogs/AutoplayDialog.h"
 #include "game/SavedGame.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 
 using namespace zand;
 
@@ -30,6 +34,7 @@ private slots:
     void theVaultWaitsForThePlayersPick();
     void thePlayerStopsARun_data();
     void thePlayerStopsARun();
+    void theChoicesOutliveARestart();
 
 private:
     MainWindow &window() { return *m_game->window; }
@@ -165,6 +170,36 @@ void AutoplayTest::thePlayerStopsARun()
     QCOMPARE(s.spins, spinsBefore + 2);
     QCOMPARE(SavedGameFile(m_game->savedGamePath()).load(8).values.spins, s.spins);
     QCOMPARE(window().isVisible(), how != QLatin1String("close"));
+}
+
+void AutoplayTest::theChoicesOutliveARestart()
+{
+    // The player asks for 50 spins, then stops the run at once.
+    QTimer::singleShot(0, this, [this] {
+        auto *dialog = qobject_cast<AutoplayDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto *spins = dialog->findChild<QComboBox *>();
+        spins->setCurrentIndex(spins->findData(50));
+        m_game->clock.onPump = [this] { autoplay().stop(); };
+        dialog->accept();
+    });
+    setUp(100000, [](const SpinResult &) { return true; });
+    for (QAction *menu : window().menuBar()->actions())
+        for (QAction *item : menu->menu() ? menu->menu()->actions() : QList<QAction *>())
+            if (item->text().startsWith(QLatin1String("&Autoplay")))
+                item->trigger();
+    m_game->clock.onPump = nullptr;
+    QTRY_VERIFY(!autoplay().running());
+
+    m_game->window->close();
+    m_game->window.reset();
+    m_game->start();
+    probe(window()).skipBonusGames();
+    setUp(100000, [](const SpinResult &) { return true; });
+    const int spinsBefore = m_game->state().spins;
+    QTest::keyClick(&probe(window()).canvas(), Qt::Key_A);
+    QTRY_VERIFY(!autoplay().running());
+    QCOMPARE(m_game->state().spins - spinsBefore, 50);
 }
 
 ZAND_TEST_MAIN(AutoplayTest)

@@ -408,6 +408,10 @@ Version:  </translation>
         <source>The volume could not be kept in %1.</source>
         <translation>Die Lautstärke konnte nicht in %1 gespeichert werden.</translation>
     </message>
+    <message>
+        <source>The autoplay choices could not be kept in %1.</source>
+        <translation>Die Automatik-Einstellungen konnten nicht in %1 gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>zand::SingleGame</name>

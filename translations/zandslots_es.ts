@@ -408,6 +408,10 @@ Versión:  </translation>
         <source>The volume could not be kept in %1.</source>
         <translation>No se pudo guardar el volumen en %1.</translation>
     </message>
+    <message>
+        <source>The autoplay choices could not be kept in %1.</source>
+        <translation>No se pudieron guardar las opciones del juego automático en %1.</translation>
+    </message>
 </context>
 <context>
     <name>zand::SingleGame</name>

@@ -408,6 +408,10 @@ Version&#xa0;:  </translation>
         <source>The volume could not be kept in %1.</source>
         <translation>Le volume n’a pas pu être enregistré dans %1.</translation>
     </message>
+    <message>
+        <source>The autoplay choices could not be kept in %1.</source>
+        <translation>Les choix du jeu automatique n’ont pas pu être enregistrés dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>zand::SingleGame</name>
