@@ -138,10 +138,29 @@ void PulseAudio::closeStream(pa_stream *&stream)
     if (!stream)
         return;
     pa_stream_set_write_callback(stream, nullptr, nullptr);
+    if (pa_stream_get_state(stream) == PA_STREAM_CREATING) {
+        // A stream the server is still making cannot be disconnected yet
+        // (PipeWire's pulse server would keep it for the rest of the run):
+        // it goes as soon as it is made, and holds its reference till then.
+        pa_stream_set_state_callback(stream, &disconnectWhenMade, nullptr);
+        stream = nullptr;
+        return;
+    }
     pa_stream_set_state_callback(stream, nullptr, nullptr);
     pa_stream_disconnect(stream);
     pa_stream_unref(stream);
     stream = nullptr;
+}
+
+void PulseAudio::disconnectWhenMade(pa_stream *stream, void *)
+{
+    const pa_stream_state_t state = pa_stream_get_state(stream);
+    if (state == PA_STREAM_CREATING)
+        return;
+    pa_stream_set_state_callback(stream, nullptr, nullptr);
+    if (state == PA_STREAM_READY)
+        pa_stream_disconnect(stream);
+    pa_stream_unref(stream);
 }
 
 pa_stream *PulseAudio::openEffects()

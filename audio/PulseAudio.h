@@ -86,6 +86,7 @@ public:
 private:
     explicit PulseAudio(const QString &musicRenderer);
     pa_stream *openStream(const char *name, int latencyMs, int refillMs, double gain);
+    static void disconnectWhenMade(pa_stream *stream, void *);
 
     QString m_renderer;
     QStringList m_soundFonts;

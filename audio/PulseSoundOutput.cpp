@@ -129,9 +129,10 @@ void PulseSoundOutput::start(std::shared_ptr<const Effect> effect)
     if (m_stream && pa_stream_get_state(m_stream) == PA_STREAM_READY) {
         if (pa_operation *flushed = pa_stream_flush(m_stream, nullptr, nullptr))
             pa_operation_unref(flushed);
-    } else {
+    } else if (!m_stream || !PA_STREAM_IS_GOOD(pa_stream_get_state(m_stream))) {
         // A stream that failed with its server goes; a new one is asked for
-        // and written as soon as it is ready.
+        // and written as soon as it is ready. One still being made is kept:
+        // it plays the newest effect when it is ready.
         PulseAudio::closeStream(m_stream);
         m_stream = m_audio.openEffects();
         if (!m_stream)
