@@ -102,11 +102,19 @@ namespace {
 QRect copyRows(const QImage &from, QPoint fromAt, QImage &to, QPoint at, QSize size, Canvas::CopyMode mode)
 {
     const QRect target = QRect(at, size) & to.rect();
+    if (target.isEmpty())
+        return target;
     const QPoint start = fromAt + (target.topLeft() - at);
     const int width = target.width();
-    for (int row = 0; row < target.height(); ++row) {
-        const auto *in = reinterpret_cast<const QRgb *>(from.constScanLine(start.y() + row)) + start.x();
-        auto *out = reinterpret_cast<QRgb *>(to.scanLine(target.top() + row)) + target.left();
+    // The rows are found by their stride: asking the picture for each row
+    // checks for sharing every time, which costs as much as a short row.
+    const qsizetype inStride = from.bytesPerLine();
+    const qsizetype outStride = to.bytesPerLine();
+    const uchar *inRow = from.constBits() + start.y() * inStride + start.x() * qsizetype(sizeof(QRgb));
+    uchar *outRow = to.bits() + target.top() * outStride + target.left() * qsizetype(sizeof(QRgb));
+    for (int row = 0; row < target.height(); ++row, inRow += inStride, outRow += outStride) {
+        const auto *in = reinterpret_cast<const QRgb *>(inRow);
+        auto *out = reinterpret_cast<QRgb *>(outRow);
         switch (mode) {
         case Canvas::CopyMode::Plain:
             std::memcpy(out, in, width * sizeof(QRgb));

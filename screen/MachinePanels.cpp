@@ -31,6 +31,10 @@ QRect face(const QImage &picture, bool lit)
 
 void MachineView::drawButton(Button button, bool lit)
 {
+    std::optional<bool> &shown = m_buttonLit[std::size_t(button)];
+    if (shown == lit)
+        return;
+    shown = lit;
     // The face rectangle comes from the Bet One picture for all three.
     const QRect source = face(m_pictures.betOneButton, lit);
     switch (button) {

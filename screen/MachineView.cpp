@@ -58,6 +58,7 @@ void MachineView::paint()
     const int spare = m_canvas.pixelSize().width() - m_config.layoutWidth;
     m_canvas.setOrigin(QPoint(std::max(0, spare / 2), 0));
     drawBackdrop();
+    m_buttonLit = {};
     m_canvas.copy(machine, machine.rect(), QRect(0, 0, s(machine.width()), s(machine.height())));
     for (int reel = 0; reel < 3; ++reel)
         drawReel(reel);

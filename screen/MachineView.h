@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QRect>
 
+#include <array>
+#include <optional>
 #include <vector>
 
 namespace zand {
@@ -89,6 +91,9 @@ private:
     const Machine &m_machine;
     const Pictures &m_pictures;
     int m_autoplayLeft = 0;
+    // How each button shows now: the lights redraw them several times a
+    // second, mostly unchanged.
+    std::array<std::optional<bool>, 3> m_buttonLit{};
     // The backdrop where the machine leaves room, cut once per canvas size
     // from the picture scaled to cover the canvas: only the bands are kept.
     struct Band
