@@ -36,6 +36,15 @@
 
 namespace zand {
 
+namespace {
+
+// The game as the history keeps it after a turn, or at its start.
+HistoryPoint historyPoint(const GameState &s, int won = 0, bool bonus = false)
+{
+    return {s.spins, s.credits, s.borrowed, won, bonus};
+}
+
+} // namespace
 
 MainWindow::MainWindow(Platform platform, QWidget *parent)
     : QMainWindow(parent)
@@ -121,8 +130,7 @@ MainWindow::MainWindow(Platform platform, QWidget *parent)
         History::pathBeside(m_savedGames->filePath(), m_config.exeBaseName));
     m_history->load(m_machine.state().spins);
     if (m_history->points().empty()) {
-        const GameState &s = m_machine.state();
-        m_history->begin({s.spins, s.credits, s.borrowed, 0, false});
+        m_history->begin(historyPoint(m_machine.state()));
     }
     keepHistory();
     // The desktop session may end without closing the window first.
@@ -312,15 +320,13 @@ void MainWindow::keepHistory()
     });
     // A spin's point, and a nudge's win added to it.
     connect(&m_machine, &Machine::turnEnded, this, [this](int won) {
-        const GameState &s = m_machine.state();
-        m_history->record({s.spins, s.credits, s.borrowed, won, std::exchange(m_bonusThisTurn, false)});
+        m_history->record(historyPoint(m_machine.state(), won, std::exchange(m_bonusThisTurn, false)));
     });
 }
 
 void MainWindow::restartHistory()
 {
-    const GameState &s = m_machine.state();
-    m_history->restart({s.spins, s.credits, s.borrowed, 0, false});
+    m_history->restart(historyPoint(m_machine.state()));
 }
 
 } // namespace zand

@@ -28,6 +28,13 @@ QString count(std::int64_t value)
     return formatCount(value).trimmed();
 }
 
+// The bonus games' mark: a diamond of half-width `half` around `centre`.
+QPolygonF diamond(QPointF centre, double half)
+{
+    return QPolygonF({centre + QPointF(0, -half), centre + QPointF(half, 0),
+                      centre + QPointF(0, half), centre + QPointF(-half, 0)});
+}
+
 // The multiple of `step` at or below `value`.
 std::int64_t floorTo(std::int64_t value, std::int64_t step)
 {
@@ -161,8 +168,7 @@ void HistoryChart::paintEvent(QPaintEvent *)
         if (!p.bonus)
             continue;
         const QPointF at = position(p.spin, p.credits);
-        painter.drawPolygon(QPolygonF({at + QPointF(0, -mark), at + QPointF(mark, 0),
-                                       at + QPointF(0, mark), at + QPointF(-mark, 0)}));
+        painter.drawPolygon(diamond(at, mark));
     }
     if (m_best >= 0) {
         const HistoryPoint &p = m_points[m_best];
@@ -182,14 +188,13 @@ void HistoryChart::paintEvent(QPaintEvent *)
     double x = area.left();
     const double y = DialogLook::scaled(this, 6);
     const double h = painter.fontMetrics().height();
-    const auto key = [&](const QString &name, const QColor &colour, bool diamond) {
+    const auto key = [&](const QString &name, const QColor &colour, bool bonusMark) {
         painter.setPen(QPen(colour, DialogLook::scaled(this, 2)));
-        if (diamond) {
+        if (bonusMark) {
             painter.setPen(QPen(Qt::black, 1));
             painter.setBrush(colour);
             const QPointF c(x + mark, y + h / 2);
-            painter.drawPolygon(QPolygonF({c + QPointF(0, -mark), c + QPointF(mark, 0),
-                                           c + QPointF(0, mark), c + QPointF(-mark, 0)}));
+            painter.drawPolygon(diamond(c, mark));
         } else {
             painter.drawLine(QPointF(x, y + h / 2), QPointF(x + 2 * mark, y + h / 2));
         }
