@@ -4,9 +4,11 @@
 // stop signal and leaves its game saved, also when the disk takes no more;
 // started twice for one saved game, it plays it once.
 #include "game/SavedGame.h"
+#include "platform/SingleGame.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -121,6 +123,7 @@ private slots:
     void stopSignalEndsTheProgramWithTheGameSaved();
     void oneGamePerSavedGame_data();
     void oneGamePerSavedGame();
+    void aHolderThatDoesNotAnswerKeepsTheFileFromASecondCopy();
 };
 
 void SignalsTest::stopSignalEndsTheProgramWithTheGameSaved_data()
@@ -215,6 +218,24 @@ void SignalsTest::oneGamePerSavedGame()
     // The first game, and only it, saved its play.
     QCOMPARE(SavedGameFile(first.filePath("zandslots.ini")).load(SavedGameFile::CurrentGameSlot).name,
              QStringLiteral("CurrentGame"));
+}
+
+// A copy that holds the lock but cannot be reached (stopped, or its address
+// gone) still owns the file: a later copy is told so and does not play it.
+void SignalsTest::aHolderThatDoesNotAnswerKeepsTheFileFromASecondCopy()
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("zandslots.ini"));
+    QLockFile holder(file + QStringLiteral(".lock"));
+    QVERIFY(holder.tryLock(0));
+
+    SingleGame later(file);
+    QCOMPARE(later.claim(), SingleGame::Claim::Unreachable);
+    QVERIFY(later.unreachableMessage().contains(file));
+    QVERIFY(later.unreachableMessage().contains(later.lockPath()));
+
+    holder.unlock();
+    QCOMPARE(SingleGame(file).claim(), SingleGame::Claim::Owner);
 }
 
 QTEST_GUILESS_MAIN(SignalsTest)
