@@ -52,6 +52,16 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     return 0;
 }
 
+std::optional<int> refuseUnknownArguments()
+{
+    const QStringList left = QCoreApplication::arguments().mid(1);
+    if (left.isEmpty())
+        return std::nullopt;
+    std::fprintf(stderr, "zandslots: unknown option or argument '%s'; try 'zandslots --help'.\n",
+                 qPrintable(left.first()));
+    return 2;
+}
+
 QString licenceLine()
 {
     return QStringLiteral("Licence: GNU GPL version 3 or later (GPL-3.0-or-later), without warranty.");

@@ -9,9 +9,15 @@
 namespace zand::Startup {
 
 // Answers --help and --version on standard output before anything else
-// starts, so they work with no display; a wrong option is told on standard
-// error. Returns the exit code when the program is to end there.
+// starts, so they work with no display. Returns the exit code when the
+// program is to end there.
 std::optional<int> answerCommandLine(int argc, char *argv[]);
+
+// Once the application has taken Qt's own options (-platform, -style...),
+// any argument left is one the game does not know: it is told on standard
+// error and the exit code returned, rather than the game starting as if
+// nothing had been asked.
+std::optional<int> refuseUnknownArguments();
 
 // The licence, in one line for the version box and --version.
 QString licenceLine();

@@ -30,6 +30,8 @@ int main(int argc, char *argv[])
         return *answered;
     Startup::beforeApplication();
     QApplication app(argc, argv);
+    if (const std::optional<int> refused = Startup::refuseUnknownArguments())
+        return *refused;
     Startup::nameApplication();
     Startup::translate();
 

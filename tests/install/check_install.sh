@@ -52,6 +52,11 @@ for option in --help --version; do
   esac
 done
 
+# An option it does not know is told, not taken for a start; Qt's own
+# options still are Qt's.
+out=$(QT_QPA_PLATFORM=offscreen "$usr/games/zandslots" -platform offscreen --verison 2>&1) && status=0 || status=$?
+[ "$status" -eq 2 ] && [[ $out == *"'--verison'"*--help* ]] || fail "an unknown option: $status $out"
+
 # The installed program, offscreen for a few seconds, telling which files it
 # took (the music and the welcome sound start a quarter second in). It is
 # stopped hard: the sound library turns a polite request to end into an event.
