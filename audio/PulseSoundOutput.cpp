@@ -2,11 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PulseAudio.h"
 #include "DefaultEffect.h"
-#include "WaveFile.h"
+#include "WaveDecode.h"
 
 #include "game/RegularFile.h"
-
-#include <SDL.h>
 
 #include <pulse/pulseaudio.h>
 
@@ -27,32 +25,13 @@ constexpr int LingerMs = 1500;
 
 using Effect = PulseSoundOutput::Effect;
 
-// SDL reads the wave file and converts it to the stream's format; no device
-// is opened for that.
 std::shared_ptr<const Effect> decode(const QByteArray &image)
 {
     auto effect = std::make_shared<Effect>();
     effect->image = image;
-    if (!isWaveFile(image.constData(), std::size_t(image.size())))
-        return effect;
-    SDL_AudioSpec spec;
-    Uint8 *data = nullptr;
-    Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(image.constData(), int(image.size())), 1, &spec, &data, &length))
-        return effect;
-    SDL_AudioCVT convert;
-    if (SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, AUDIO_S16LSB, 2, 44100) >= 0) {
-        convert.len = int(length);
-        std::vector<Uint8> buffer(std::size_t(length) * std::max(1, convert.len_mult));
-        std::copy(data, data + length, buffer.begin());
-        convert.buf = buffer.data();
-        if (SDL_ConvertAudio(&convert) == 0) {
-            const auto *samples = reinterpret_cast<const qint16 *>(buffer.data());
-            effect->samples.assign(samples, samples + convert.len_cvt / 2 / 2 * 2);
-            effect->peak = peakOf(effect->samples.data(), effect->samples.size());
-        }
-    }
-    SDL_FreeWAV(data);
+    DecodedWave wave = decodeWave(image.constData(), std::size_t(image.size()));
+    effect->samples = std::move(wave.samples);
+    effect->peak = wave.peak;
     return effect;
 }
 
