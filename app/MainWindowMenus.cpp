@@ -128,7 +128,7 @@ void MainWindow::borrow()
 
 void MainWindow::showStatistics()
 {
-    StatisticsDialog statistics(m_machine.record(), m_history->points(), this);
+    StatisticsDialog statistics(m_machine.statistics(), m_history->points(), this);
     statistics.exec();
 }
 

@@ -48,7 +48,7 @@ constexpr Figure Figures[] = {
 
 } // namespace
 
-StatisticsDialog::StatisticsDialog(const GameRecord &game, std::vector<HistoryPoint> history,
+StatisticsDialog::StatisticsDialog(const Statistics &books, std::vector<HistoryPoint> history,
                                    QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint)
@@ -57,7 +57,6 @@ StatisticsDialog::StatisticsDialog(const GameRecord &game, std::vector<HistoryPo
 
     const QFont regular = DialogLook::font(PointSize);
     const QFont bold = DialogLook::font(PointSize, true);
-    const Statistics books = statisticsOf(game);
     // An outlandish figure (a jackpot on the first coin bet) may not fit
     // beside its caption: it moves right and the window grows to hold it.
     int width = DialogLook::scaled(this, Width);

@@ -12,17 +12,16 @@ class QLabel;
 
 namespace zand {
 
-struct GameRecord;
+struct Statistics;
 
-// "Your Game Statistics": the player's books, worked out once from the game
-// as it stands when the window opens, and below them the game's course as a
-// chart. It changes nothing.
+// "Your Game Statistics": the player's books as they stand when the window
+// opens, and below them the game's course as a chart. It changes nothing.
 class StatisticsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    StatisticsDialog(const GameRecord &game, std::vector<HistoryPoint> history, QWidget *parent = nullptr);
+    StatisticsDialog(const Statistics &books, std::vector<HistoryPoint> history, QWidget *parent = nullptr);
 
 private:
     // Both at 96-dpi positions: a caption by its top left corner, a value by

@@ -53,7 +53,7 @@ public:
     // The judgement of the spin or nudge being settled, or of the last one.
     const SpinResult &result() const { return m_result; }
     int linesBet() const { return m_linesBet; }
-    Statistics statistics() const { return statisticsOf(m_state.record()); }
+    Statistics statistics() const { return statisticsOf(m_state.record(), m_state.bet); }
 
     // The window is up: the controls open.
     void open();

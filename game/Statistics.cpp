@@ -4,7 +4,7 @@
 
 namespace zand {
 
-Statistics statisticsOf(const GameRecord &game)
+Statistics statisticsOf(const GameRecord &game, std::int64_t coinsPlaced)
 {
     Statistics s;
     s.spins = game.spins;
@@ -12,7 +12,7 @@ Statistics statisticsOf(const GameRecord &game)
     s.borrowed = game.borrowed;
     s.totalBets = game.totalBets;
     s.bonus = game.bonusWon;
-    s.payoffs = s.credits + s.totalBets - s.borrowed;
+    s.payoffs = s.credits + coinsPlaced + s.totalBets - s.borrowed;
     s.normal = s.payoffs - s.bonus;
     if (s.totalBets > 0)
         s.payoffPercentage = static_cast<double>(s.payoffs) / static_cast<double>(s.totalBets) * 100;

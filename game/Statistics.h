@@ -29,7 +29,9 @@ struct Statistics
     double payoffPercentage = 0;
 };
 
-Statistics statisticsOf(const GameRecord &game);
+// Coins placed for the coming spin have left the credits but are not yet
+// bets: they are still the player's, and count with the credits.
+Statistics statisticsOf(const GameRecord &game, std::int64_t coinsPlaced = 0);
 
 // A count with the locale's thousands separator, right-aligned in at least
 // ten characters (" 1,234,567").

@@ -143,6 +143,7 @@ void RulesTest::spinIsJudgedLineByLine()
 void RulesTest::statisticsFollowTheBooks_data()
 {
     QTest::addColumn<GameRecord>("game");
+    QTest::addColumn<qint64>("coinsPlaced");
     QTest::addColumn<qint64>("payoffs");
     QTest::addColumn<qint64>("normal");
     QTest::addColumn<double>("percentage");
@@ -157,18 +158,21 @@ void RulesTest::statisticsFollowTheBooks_data()
         return g;
     };
     constexpr std::int32_t Max = INT32_MAX;
-    QTest::newRow("new game") << GameRecord{} << 0LL << 0LL << 0.0;
-    QTest::newRow("after play") << game(1200, 1000, 400, 50) << 600LL << 550LL << 150.0;
+    QTest::newRow("new game") << GameRecord{} << 0LL << 0LL << 0LL << 0.0;
+    // Two coins in the slot are still the player's: nothing was paid out.
+    QTest::newRow("coins placed") << game(998, 1000, 0, 0) << 2LL << 0LL << 0LL << 0.0;
+    QTest::newRow("after play") << game(1200, 1000, 400, 50) << 0LL << 600LL << 550LL << 150.0;
     // Borrowing 500 more changes credits and borrowed alike: the books stay.
-    QTest::newRow("borrowed more") << game(1700, 1500, 400, 50) << 600LL << 550LL << 150.0;
-    QTest::newRow("32-bit limits") << game(Max, -Max, Max, -Max) << 3LL * Max << 4LL * Max
+    QTest::newRow("borrowed more") << game(1700, 1500, 400, 50) << 0LL << 600LL << 550LL << 150.0;
+    QTest::newRow("32-bit limits") << game(Max, -Max, Max, -Max) << 0LL << 3LL * Max << 4LL * Max
                                    << 300.0;
 }
 
 void RulesTest::statisticsFollowTheBooks()
 {
     QFETCH(GameRecord, game);
-    const Statistics s = statisticsOf(game);
+    QFETCH(qint64, coinsPlaced);
+    const Statistics s = statisticsOf(game, coinsPlaced);
     QTEST(static_cast<qint64>(s.payoffs), "payoffs");
     QTEST(static_cast<qint64>(s.normal), "normal");
     QTEST(s.payoffPercentage, "percentage");
