@@ -337,21 +337,40 @@ def server_floor(server, seconds):
     """The server's cost with no client, and for the cheapest stream a
     client can ask for: a second of silence ahead, refilled a fifth at a
     time, at the server's own rate and at the songs' 44.1 kHz. What no game
-    can go below."""
+    can go below. Under PipeWire also the same through its own protocol
+    (pw-cat), which a game could speak instead."""
+    streams = [('no stream', None)]
+    for rate in (48000, 44100):
+        streams.append((f'one stream of silence at {rate} Hz, a second ahead',
+                        ['pacat', f'--rate={rate}', '--latency-msec=1000', '--process-time-msec=200', '/dev/zero']))
+    if server.kind == 'pipewire' and shutil.which('pw-cat'):
+        for rate in (48000, 44100):
+            wave = os.path.join(server.dir, f'silence-{rate}.wav')
+            with open(wave, 'wb') as f:
+                f.write(wave_file(bytes(4 * rate * int(seconds + 10)), rate))
+            streams.append((f'the same at {rate} Hz through PipeWire\'s own protocol',
+                            ['pw-cat', '--playback', '--latency=1s', wave]))
+    env = dict(os.environ, **server.env, PIPEWIRE_RUNTIME_DIR=server.dir)
     floor = {}
-    for rate in (None, 48000, 44100):
-        reference = subprocess.Popen(['pacat', f'--rate={rate}', '--latency-msec=1000', '--process-time-msec=200',
-                                      '/dev/zero'], env=dict(os.environ, **server.env)) if rate else None
-        time.sleep(3 if rate else 7)  # without a stream, time for the sink to suspend
+    for name, command in streams:
+        reference = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL) if command else None
+        time.sleep(3 if command else 7)  # without a stream, time for the sink to suspend
         pids = server.pids()
         before, woken = sum(process_ns(p) for p in pids), sum(wakes(p) for p in pids)
         time.sleep(seconds)
-        floor[rate] = (100.0 * (sum(process_ns(p) for p in pids) - before) / 1e9 / seconds,
+        floor[name] = (100.0 * (sum(process_ns(p) for p in pids) - before) / 1e9 / seconds,
                        (sum(wakes(p) for p in pids) - woken) / seconds)
         if reference:
             reference.terminate()
             reference.wait()
     return floor
+
+
+def wave_file(frames, rate):
+    """16-bit stereo samples as a wave file."""
+    return b'RIFF' + struct.pack('<I', 36 + len(frames)) + b'WAVEfmt ' + \
+        struct.pack('<IHHIIHH', 16, 1, 2, rate, 4 * rate, 4, 16) + b'data' + struct.pack('<I', len(frames)) + frames
 
 
 class MonitorCapture:
@@ -954,8 +973,7 @@ def main():
                  f'track changes through {args.sound}')
         finally:
             server.stop()
-        for rate, (share, woken) in floor.items():
-            stream = f'one stream of silence at {rate} Hz, a second ahead' if rate else 'no stream'
+        for stream, (share, woken) in floor.items():
             print(f'  the server alone, {stream}: {share:.2f} % of a core, {woken:.0f} wakes a second', flush=True)
         if args.only_sound:
             report(results, labels, args)
