@@ -24,13 +24,15 @@ DecodedWave decodeWave(const void *data, std::size_t size)
         return wave;
     const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(read, &SDL_FreeWAV);
     SDL_AudioCVT convert;
+    if (SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, AUDIO_S16LSB, 2, 44100) < 0)
+        return wave;
     // SDL converts in place, in a buffer len_mult times the input's length;
     // its lengths are ints.
-    if (SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, AUDIO_S16LSB, 2, 44100) < 0
-        || std::size_t(length) * std::size_t(std::max(1, convert.len_mult)) > std::size_t(INT_MAX))
+    const std::size_t room = std::size_t(length) * std::size_t(std::max(1, convert.len_mult));
+    if (room > std::size_t(INT_MAX))
         return wave;
     convert.len = int(length);
-    std::vector<Uint8> buffer(std::size_t(length) * std::size_t(std::max(1, convert.len_mult)));
+    std::vector<Uint8> buffer(room);
     std::copy(read, read + length, buffer.begin());
     convert.buf = buffer.data();
     if (SDL_ConvertAudio(&convert) != 0)

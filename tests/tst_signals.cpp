@@ -70,10 +70,9 @@ void writeGame(const QString &path)
 }
 
 // Starts the game with its configuration (and cache) in `config`; standard
-// error is kept for the test.
-// Started and running. A start that fails says why and is tried again a
-// few times: once, beside the packaging test in a loaded run, four starts in
-// a row failed at once and the next test's started fine.
+// error is kept for the test. True once it runs. A start that fails says why
+// and is tried again a few times: once, beside the packaging test in a
+// loaded run, four starts in a row failed at once.
 bool startGame(QProcess &game, const QString &config, rlim_t fileSizeLimit = RLIM_INFINITY)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
