@@ -7,6 +7,8 @@
 #include "screen/MachineView.h"
 #include "screen/Pictures.h"
 
+#include <algorithm>
+
 namespace zand {
 
 Lights::Lights(MachineView &view, const Machine &machine, Random &random, QObject *parent)
@@ -15,18 +17,62 @@ Lights::Lights(MachineView &view, const Machine &machine, Random &random, QObjec
     , m_machine(machine)
     , m_random(random)
 {
-    buttons.setInterval(200);
-    winGlass.setInterval(200);
-    badge.setInterval(400);
-    wild.setInterval(300);
-    nudgeLights.setInterval(300);
-    winLines.setInterval(300);
-    connect(&buttons, &QTimer::timeout, this, &Lights::buttonsTick);
-    connect(&winGlass, &QTimer::timeout, this, &Lights::winGlassTick);
-    connect(&badge, &QTimer::timeout, this, &Lights::badgeTick);
-    connect(&wild, &QTimer::timeout, this, &Lights::wildTick);
-    connect(&nudgeLights, &QTimer::timeout, this, &Lights::nudgeLightsTick);
-    connect(&winLines, &QTimer::timeout, this, &Lights::winLinesTick);
+    m_epoch.start();
+    m_clock.setSingleShot(true);
+    m_clock.setTimerType(Qt::PreciseTimer);
+    connect(&m_clock, &QTimer::timeout, this, &Lights::ring);
+}
+
+namespace {
+
+constexpr qint64 Tenth = 100;
+
+} // namespace
+
+Lights::Timer::Timer(Lights &lights, int interval, void (Lights::*tick)())
+    : m_lights(lights)
+    , m_interval(interval)
+    , m_tick(tick)
+{
+}
+
+void Lights::Timer::start()
+{
+    const qint64 due = m_lights.m_epoch.elapsed() + m_interval;
+    m_next = (due + Tenth - 1) / Tenth * Tenth;
+    m_active = true;
+    m_lights.schedule();
+}
+
+// Every light due rings in this one pass, each on its own period.
+void Lights::ring()
+{
+    // The clock's own timer may ring a millisecond early by this clock.
+    const qint64 now = m_epoch.elapsed() + 1;
+    for (Timer *timer : m_timers) {
+        if (!timer->m_active || timer->m_next > now)
+            continue;
+        // A late clock (a busy machine) skips the ticks it missed, as a
+        // timer does.
+        while (timer->m_next <= now)
+            timer->m_next += timer->m_interval;
+        (this->*timer->m_tick)();
+    }
+    schedule();
+}
+
+void Lights::schedule()
+{
+    qint64 next = -1;
+    for (const Timer *timer : m_timers) {
+        if (timer->m_active && (next < 0 || timer->m_next < next))
+            next = timer->m_next;
+    }
+    if (next < 0) {
+        m_clock.stop();
+        return;
+    }
+    m_clock.start(int(std::max<qint64>(0, next - m_epoch.elapsed())));
 }
 
 void Lights::startIdle()
@@ -38,8 +84,9 @@ void Lights::startIdle()
 
 void Lights::stopAll()
 {
-    for (QTimer *timer : {&buttons, &winGlass, &badge, &wild, &nudgeLights, &winLines})
+    for (Timer *timer : m_timers)
         timer->stop();
+    m_clock.stop();
 }
 
 void Lights::buttonsTick()

@@ -10,7 +10,10 @@
 #include "screen/MachineView.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QTest>
+
+#include <functional>
 
 using namespace zand;
 
@@ -30,6 +33,7 @@ private slots:
     void glassPanelsAlternateAndBadgeBlinks();
     void winningLinesBlinkAndOthersStayUntouched();
     void timersTickWhileAModalWindowIsOpen();
+    void lightsDueTogetherAreDrawnTogether();
 
 private:
     QImage box(int left, int top, int right, int bottom) const
@@ -44,6 +48,23 @@ private:
     {
         return std::make_unique<Lights>(probe(*m_game->window).view(), probe(*m_game->window).machine(),
                                         probe(*m_game->window).random());
+    }
+
+    // The canvas's drawings while `during` runs.
+    int paintsDuring(const std::function<void()> &during)
+    {
+        struct Counter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                paints += event->type() == QEvent::Paint;
+                return false;
+            }
+        } counter;
+        probe(*m_game->window).canvas().installEventFilter(&counter);
+        during();
+        probe(*m_game->window).canvas().removeEventFilter(&counter);
+        return counter.paints;
     }
 
     std::unique_ptr<GameFixture> m_game;
@@ -185,13 +206,28 @@ void LightsTest::winningLinesBlinkAndOthersStayUntouched()
 
 void LightsTest::timersTickWhileAModalWindowIsOpen()
 {
-    int ticks = 0;
-    connect(&probe(*m_game->window).lights().buttons, &QTimer::timeout, this, [&ticks] { ++ticks; });
     probe(*m_game->window).lights().buttons.start();
-    QDialog dialog(m_game->window.get());
-    QTimer::singleShot(700, &dialog, &QDialog::accept);
-    dialog.exec();
-    QVERIFY(ticks >= 2);
+    const int paints = paintsDuring([this] {
+        QDialog dialog(m_game->window.get());
+        QTimer::singleShot(700, &dialog, &QDialog::accept);
+        dialog.exec();
+    });
+    QVERIFY2(paints >= 2, qPrintable(QString::number(paints)));
+}
+
+// The idle machine's three lights tick thirteen times in 1.2 s. Started at
+// odd moments, as a turn's end starts them, they still draw in eight passes.
+void LightsTest::lightsDueTogetherAreDrawnTogether()
+{
+    Lights &lights = probe(*m_game->window).lights();
+    lights.buttons.start();
+    QTest::qWait(40);
+    lights.badge.start();
+    QTest::qWait(70);
+    lights.wild.start();
+    const int paints = paintsDuring([] { QTest::qWait(1250); });
+    lights.stopAll();
+    QVERIFY2(paints >= 4 && paints <= 9, qPrintable(QString::number(paints)));
 }
 
 ZAND_TEST_MAIN(LightsTest)
