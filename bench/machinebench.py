@@ -367,6 +367,18 @@ def server_floor(server, seconds):
     return floor
 
 
+def draw_floor(build, seconds):
+    """What Qt and the X server take for the idle lights' drawings alone
+    (zand_drawfloor: the same rectangles at the same moments, filled flat):
+    the floor under the game thread's idle cost."""
+    program = os.path.join(build, 'bench', 'zand_drawfloor')
+    if not os.path.exists(program):
+        return 'not built'
+    out = subprocess.run([program, str(seconds)], env=dict(os.environ, QT_QPA_PLATFORM='xcb'),
+                         capture_output=True, text=True, timeout=seconds + 60).stdout
+    return out.strip().removeprefix('drawfloor: ') or 'no figure'
+
+
 def wave_file(frames, rate):
     """16-bit stereo samples as a wave file."""
     return b'RIFF' + struct.pack('<I', 36 + len(frames)) + b'WAVEfmt ' + \
@@ -954,6 +966,8 @@ def main():
             print(f'  {name}: {l}', flush=True)
             results[l].update(step(l))
 
+    print(f"  the window system alone, the idle lights' drawings: {draw_floor(builds['this'], args.window)}",
+          flush=True)
     capture = lambda l, what: Capture(os.path.join(work, l, f'{what}.raw'))
     each(lambda l: cold_start(games[l], themes[l][0], capture(l, 'cold')), 'start with an empty cache')
     if args.sound == 'disk':

@@ -9,7 +9,9 @@
 # the sound goes through a real sound server that the run starts as its own
 # processes (a null sink that suspends when idle): the server's processor
 # time and wakes beside the game's, whether the sink rests, effect latency,
-# clipping and underruns heard at the sink's monitor.
+# clipping and underruns heard at the sink's monitor. Beside them the floors:
+# the server alone with one stream, and zand_drawfloor, a bare window that
+# draws just what the idle lights draw.
 #
 #   bench/run-idle.sh [--build DIR] [--baseline DIR] [--screen WxH] [more, see --help]
 #
