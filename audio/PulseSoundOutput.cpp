@@ -151,8 +151,6 @@ void PulseSoundOutput::writeMore(pa_stream *, size_t bytes, void *self)
     static_cast<PulseSoundOutput *>(self)->write(bytes);
 }
 
-// With the lock held: more of the effect, and once all is written, the
-// stream corks when it has played out so the server can rest.
 void PulseSoundOutput::setVolume(int percent)
 {
     const PulseAudio::Lock lock(m_audio);
@@ -160,6 +158,8 @@ void PulseSoundOutput::setVolume(int percent)
     PulseAudio::setStreamVolume(m_audio.context(), m_stream, m_audio.effectsVolume());
 }
 
+// With the lock held: more of the effect, and once all is written, a drain
+// that tells when it has played out; the stream closes a while after that.
 void PulseSoundOutput::write(size_t bytes)
 {
     if (!m_sounding || m_drain)
