@@ -216,7 +216,9 @@ void LightsTest::timersTickWhileAModalWindowIsOpen()
 }
 
 // The idle machine's three lights tick thirteen times in 1.2 s. Started at
-// odd moments, as a turn's end starts them, they still draw in eight passes.
+// odd moments, as a turn's end starts them, they still draw in eight passes;
+// on a loaded machine one late pass may be drawn apart (10 seen in a full
+// run), still short of the dozen that lights on clocks of their own make.
 void LightsTest::lightsDueTogetherAreDrawnTogether()
 {
     Lights &lights = probe(*m_game->window).lights();
@@ -227,7 +229,7 @@ void LightsTest::lightsDueTogetherAreDrawnTogether()
     lights.wild.start();
     const int paints = paintsDuring([] { QTest::qWait(1250); });
     lights.stopAll();
-    QVERIFY2(paints >= 4 && paints <= 9, qPrintable(QString::number(paints)));
+    QVERIFY2(paints >= 4 && paints <= 10, qPrintable(QString::number(paints)));
 }
 
 ZAND_TEST_MAIN(LightsTest)
