@@ -250,11 +250,15 @@ void BonusTest::clickOnSafeTwoOpensItAndPaysFiftyWhenTheScreenCloses()
     }
     QVERIFY(!same(closed, safeFrame(0, bench.safeOnScreen(2).size())));
     QVERIFY(ticks[3].revealed);
+    // A repeating timer keeps its own schedule: a frame drawn late on a
+    // loaded machine is followed by one on time, so the pace is counted
+    // from the click and only the gaps' upper end is bounded.
     qint64 last = 0;
-    for (const auto &tick : ticks) {
-        QVERIFY2(tick.ms - last >= 270 && tick.ms - last <= 700,
-                 qPrintable(QString::number(tick.ms - last)));
-        last = tick.ms;
+    for (size_t frame = 0; frame < ticks.size(); ++frame) {
+        const qint64 ms = ticks[frame].ms;
+        QVERIFY2(ms >= qint64(frame + 1) * 270 && ms - last <= 700,
+                 qPrintable(QString::number(frame) + ": " + QString::number(ms)));
+        last = ms;
     }
     // Window timers may fire up to 5 % early.
     const qint64 shown = bench.closedAt - ticks[3].ms;
