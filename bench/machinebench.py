@@ -702,6 +702,18 @@ def first_frame(game, directory, capture, x11, server=None):
     return 1000 * shown if shown is not None else None
 
 
+def first_frames(game, directory, capture, x11, args, server=None):
+    """The first frame of several launches in a row: one launch alone is
+    a single sample, which a page fault or a busy moment of the machine
+    can double."""
+    frames = []
+    for _ in range(args.launches):
+        frames.append(first_frame(game, directory, capture, x11, server))
+        game.stop()
+        time.sleep(1)
+    return {'first frames (ms)': frames}
+
+
 def session(game, directory, capture, x11, args, xserver):
     r = {}
     launched = time.monotonic()
@@ -888,7 +900,12 @@ def report(results, labels, args):
     row('stall, spinning with music (ms)', '', get('longest game-thread stall, spinning with music (ms)'))
     row('stall, idle, track changes (ms)', '<= 20', get('longest game-thread stall, idle, track changes (ms)'), lambda v: v <= 20)
     row('stall, spinning, track changes (ms)', '<= 20', get('longest game-thread stall, spinning, track changes (ms)'), lambda v: v <= 20)
-    row('first frame (ms)', '<= 300', get('first frame (ms)'), lambda v: v <= 300, 0)
+    row('first frame, first launch (ms)', '', get('first frame (ms)'), digits=0)
+    frames = [results[l].get('first frames (ms)') or [] for l in labels]
+    row(f'first frame, median of {args.launches} launches (ms)', '<= 300', [median(v) for v in frames],
+        lambda v: v <= 300, 0)
+    row('first frame, slowest launch (ms)', '', [max((f for f in v if f is not None), default=None) for v in frames],
+        digits=0)
     row('spin (zand_bench), median (ms)', '~1175', get('spin spin median'))
     row('spin (zand_bench), slowest (ms)', '<= 1185', get('spin spin worst'), lambda v: v <= 1185)
     row('CPU while spinning, median (% of a core)', '<= 10', get('spin spin CPU median'), lambda v: v <= 10)
@@ -925,6 +942,7 @@ def main():
     parser.add_argument('--screen', default='1920x1080')
     parser.add_argument('--window', type=float, default=30, help='seconds of each idle window')
     parser.add_argument('--spins', type=int, default=20)
+    parser.add_argument('--launches', type=int, default=7, help='launches timed to their first frame')
     parser.add_argument('--presses', type=int, default=12)
     parser.add_argument('--load-seconds', type=float, default=15)
     parser.add_argument('--track-seconds', type=float, default=20)
@@ -940,7 +958,7 @@ def main():
     args = parser.parse_args()
     if args.smoke:
         args.window, args.presses, args.spins, args.load_seconds = 2, 2, 1, 2
-        args.track_seconds, args.bench_spins = 2, 2
+        args.track_seconds, args.bench_spins, args.launches = 2, 2, 1
 
     builds = {'this': os.path.abspath(args.build)}
     if args.baseline:
@@ -976,6 +994,7 @@ def main():
         each(lambda l: latency_running(games[l], themes[l][2], capture(l, 'silent'), x11, args),
              'effects with music playing')
         each(lambda l: track_changes(games[l], themes[l][1], capture(l, 'short'), x11, args), 'track changes')
+        each(lambda l: first_frames(games[l], themes[l][0], capture(l, 'frames'), x11, args), 'first frames')
     else:
         server = SoundServer(args.sound, work)
         try:
@@ -985,6 +1004,7 @@ def main():
                  'effects with music playing')
             each(lambda l: track_changes(games[l], themes[l][1], None, x11, args, server),
                  f'track changes through {args.sound}')
+            each(lambda l: first_frames(games[l], themes[l][0], None, x11, args, server), 'first frames')
         finally:
             server.stop()
         for stream, (share, woken) in floor.items():
