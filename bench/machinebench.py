@@ -931,8 +931,10 @@ def report(results, labels, args):
         print(f'\n(sound through {args.sound}; latency = key to the first loud sample at the null sink\'s '
               'monitor, which the recording keeps awake)')
     if len(labels) == 2:
-        print('\n(verdict: the first build; latency = key to the device buffer holding the first loud sample, '
-              'as it is written, plus one device buffer playing ahead of it)')
+        print('\n(verdict: the first build)')
+    if args.sound == 'disk':
+        print('(latency = key to the device buffer holding the first loud sample, as it is written, plus one '
+              'device buffer playing ahead of it)')
 
 
 def main():
